@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#include "app/program.h"
+
+#include "stopwatch/form1.h"
+#include "stopwatch/resetconfirmation.h"
+#include "ui/windows.h"
+
+// Resources of a static library are registered by hand.
+static void registerResources() { Q_INIT_RESOURCE(resources); }
+
+namespace app {
+
+namespace {
+
+const QStringList firstCounter = {"Label1", "Label2", "Label3"};
+const QStringList secondCounter = {"Label6", "Label7", "Label8"};
+
+ui::Windows::Factory resetConfirmation(const QStringList &fields, int clientWidthTwips)
+{
+    return [=](ui::Windows &windows) {
+        return new ResetConfirmation(windows, fields, clientWidthTwips);
+    };
+}
+
+} // namespace
+
+void defineWindows(ui::Windows &windows)
+{
+    registerResources();
+    windows.define(
+        QStringLiteral("Form1"), [](ui::Windows &w) { return new Form1(w); },
+        ui::OnClose::EndProgram);
+    windows.define(QStringLiteral("Form6"), resetConfirmation(firstCounter, 2415));
+    windows.define(QStringLiteral("Form7"), resetConfirmation(secondCounter, 2415));
+    windows.define(QStringLiteral("Form8"), resetConfirmation(firstCounter + secondCounter, 2325));
+}
+
+void start(ui::Windows &windows) { windows.show(QStringLiteral("Form1")); }
+
+} // namespace app

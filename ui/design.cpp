@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: MIT
+#include "ui/design.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+
+namespace ui {
+
+namespace {
+
+// Dynamic properties that a window's .ui file may set on a widget.
+constexpr char foreColorProperty[] = "foreColor";
+constexpr char backColorProperty[] = "backColor";
+constexpr char fontSizeProperty[] = "fontSize"; // points, fractional ("21.75")
+constexpr char frameProperty[] = "frame";       // "titled" or "border"
+
+QColor systemColourByIndex(int index)
+{
+    // 0 is the scroll-bar colour, the plain surface that windows and labels share here;
+    // 18 is the button-text colour.
+    const QPalette palette = QApplication::palette();
+    return index == 18 ? palette.color(QPalette::ButtonText) : palette.color(QPalette::Window);
+}
+
+// A label shows no access key: "&&" is one ampersand and a lone "&" is dropped.
+QString labelText(const QString &caption)
+{
+    QString text;
+    text.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        text += caption[i];
+    }
+    return text;
+}
+
+QString labelCaption(const QString &text)
+{
+    QString caption = text;
+    return caption.replace(u'&', QStringLiteral("&&"));
+}
+
+bool settingCheckMark = false;
+
+void keepCheckMarkUntilSet(QAction *entry)
+{
+    QObject::connect(entry, &QAction::toggled, entry, [entry](bool checked) {
+        if (settingCheckMark)
+            return;
+        setChecked(entry, !checked); // undo the toggle that choosing the entry made
+    });
+}
+
+void applyFonts(QWidget *window)
+{
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        const QVariant size = widget->property(fontSizeProperty);
+        if (!size.isValid())
+            continue;
+        QFont font = widget->font();
+        font.setPointSizeF(size.toDouble());
+        widget->setFont(font);
+    }
+}
+
+void applyColours(QWidget *widget)
+{
+    const QVariant fore = widget->property(foreColorProperty);
+    if (fore.isValid())
+        setForeColour(widget, parseColourWord(fore.toString()));
+    const QVariant back = widget->property(backColorProperty);
+    if (back.isValid())
+        setBackColour(widget, parseColourWord(back.toString()));
+}
+
+// A window without a title bar has a one-pixel border; its client area starts inside it.
+void applyBorder(QWidget *window)
+{
+    auto *frame = qobject_cast<QFrame *>(window);
+    const int border = frame ? frame->frameWidth() : 0;
+    window->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    for (QWidget *child : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->move(child->pos() + QPoint(border, border));
+    window->resize(window->size() + QSize(2 * border, 2 * border));
+}
+
+void applyFrame(QWidget *window)
+{
+    if (window->property(frameProperty).toString() == u"titled")
+        window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    else
+        applyBorder(window);
+    if (auto *main = qobject_cast<QMainWindow *>(window))
+        main->resize(main->width(), main->height() + main->menuBar()->sizeHint().height());
+    window->setFixedSize(window->size());
+}
+
+} // namespace
+
+QColor colour(ColourWord word)
+{
+    if (word & 0x80000000u)
+        return systemColourByIndex(int(word & 0xFFu));
+    return QColor(int(word & 0xFFu), int((word >> 8) & 0xFFu), int((word >> 16) & 0xFFu));
+}
+
+ColourWord parseColourWord(const QString &text)
+{
+    bool ok = false;
+    const ColourWord word = text.toUInt(&ok, 16);
+    if (!ok)
+        qFatal("bad colour word \"%s\" in a window's design", qPrintable(text));
+    return word;
+}
+
+void setForeColour(QWidget *widget, ColourWord word)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour(word));
+    palette.setColor(QPalette::ButtonText, colour(word));
+    widget->setPalette(palette);
+}
+
+namespace {
+// A main window's background is its client area's: the menu bar keeps the desktop's colours.
+QWidget *clientArea(QWidget *widget)
+{
+    auto *main = qobject_cast<QMainWindow *>(widget);
+    return main ? main->centralWidget() : widget;
+}
+} // namespace
+
+void setBackColour(QWidget *window, ColourWord word)
+{
+    QWidget *widget = clientArea(window);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour(word));
+    palette.setColor(QPalette::Button, colour(word));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QColor backColour(QWidget *widget) { return clientArea(widget)->palette().color(QPalette::Window); }
+QColor foreColour(const QWidget *widget) { return widget->palette().color(QPalette::WindowText); }
+
+QString caption(const QObject *control)
+{
+    if (auto *label = qobject_cast<const QLabel *>(control))
+        return labelCaption(label->text());
+    if (auto *button = qobject_cast<const QAbstractButton *>(control))
+        return button->text();
+    if (auto *frame = qobject_cast<const QGroupBox *>(control))
+        return frame->title();
+    if (auto *menu = qobject_cast<const QMenu *>(control))
+        return menu->title();
+    if (auto *entry = qobject_cast<const QAction *>(control))
+        return entry->text();
+    if (auto *window = qobject_cast<const QWidget *>(control))
+        return window->windowTitle();
+    qFatal("%s has no caption", qPrintable(control->objectName()));
+}
+
+void setCaption(QObject *control, const QString &text)
+{
+    if (auto *label = qobject_cast<QLabel *>(control))
+        label->setText(labelText(text));
+    else if (auto *button = qobject_cast<QAbstractButton *>(control))
+        button->setText(text);
+    else if (auto *frame = qobject_cast<QGroupBox *>(control))
+        frame->setTitle(text);
+    else if (auto *menu = qobject_cast<QMenu *>(control))
+        menu->setTitle(text);
+    else if (auto *entry = qobject_cast<QAction *>(control))
+        entry->setText(text);
+    else if (auto *window = qobject_cast<QWidget *>(control))
+        window->setWindowTitle(text);
+    else
+        qFatal("%s has no caption", qPrintable(control->objectName()));
+}
+
+void setChecked(QAction *entry, bool checked)
+{
+    const bool outer = settingCheckMark;
+    settingCheckMark = true;
+    entry->setChecked(checked);
+    settingCheckMark = outer;
+}
+
+int outerHeight(const QMainWindow *window)
+{
+    const int client = window->height() - window->menuBar()->sizeHint().height();
+    return client * twipsPerPixel + titleAndMenuTwips;
+}
+
+void setOuterHeight(QMainWindow *window, int twips)
+{
+    const int client = pixels(twips - titleAndMenuTwips);
+    window->setFixedHeight(client + window->menuBar()->sizeHint().height());
+}
+
+void applyDesign(QWidget *window)
+{
+    applyFonts(window);
+    applyColours(window);
+    for (QWidget *widget : window->findChildren<QWidget *>())
+        applyColours(widget);
+    for (QLabel *label : window->findChildren<QLabel *>())
+        label->setText(labelText(label->text()));
+    for (QAction *entry : window->findChildren<QAction *>())
+        if (entry->isCheckable())
+            keepCheckMarkUntilSet(entry);
+    applyFrame(window);
+}
+
+} // namespace ui

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: MIT
+#include "ui/windows.h"
+
+#include "ui/design.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace ui {
+
+namespace {
+
+const QString programTitle = QStringLiteral("Tickwell");
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+} // namespace
+
+Windows::~Windows()
+{
+    for (QWidget *window : std::as_const(loaded_))
+        delete window;
+}
+
+void Windows::define(const QString &name, Factory factory, OnClose onClose)
+{
+    definitions_.insert(name, {std::move(factory), onClose});
+}
+
+QWidget &Windows::get(const QString &name)
+{
+    if (QWidget *window = loaded_.value(name))
+        return *window;
+    const auto definition = definitions_.constFind(name);
+    if (definition == definitions_.cend())
+        qFatal("no window is called %s", qPrintable(name));
+    QWidget *window = definition->factory(*this);
+    window->setObjectName(name);
+    applyDesign(window);
+    window->installEventFilter(this);
+    loaded_.insert(name, window);
+    return *window;
+}
+
+void Windows::show(const QString &name)
+{
+    QWidget &window = get(name);
+    if (window.isVisible()) {
+        window.raise();
+    } else {
+        if (!window.testAttribute(Qt::WA_WState_ExplicitShowHide))
+            centreOnScreen(&window);
+        window.show();
+    }
+    window.activateWindow();
+}
+
+// The window goes at once; the object itself waits for the event loop, because the handler
+// that unloads it may be running inside one of its own buttons.
+void Windows::unload(const QString &name)
+{
+    QWidget *window = loaded_.take(name);
+    if (!window)
+        return;
+    window->removeEventFilter(this);
+    window->hide();
+    window->deleteLater();
+}
+
+void Windows::close(QWidget *window)
+{
+    window->removeEventFilter(this);
+    window->hide();
+    // No handler of the program may run once it has ended: not a tick, menu entry or button.
+    window->blockSignals(true);
+    for (QObject *child : window->findChildren<QObject *>())
+        child->blockSignals(true);
+}
+
+void Windows::end()
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    for (QWidget *window : std::as_const(loaded_))
+        close(window);
+    if (openMessage_)
+        openMessage_->done(QMessageBox::Ok);
+    emit programEnded();
+}
+
+void Windows::message(const QString &text, MessageStyle style)
+{
+    if (ended_)
+        return;
+    if (messenger)
+        messenger(text, style);
+    else
+        showMessageBox(text, style);
+}
+
+void Windows::showMessageBox(const QString &text, MessageStyle style)
+{
+    QMessageBox box(style == MessageStyle::OkInformation ? QMessageBox::Information
+                                                         : QMessageBox::NoIcon,
+                    programTitle, text, QMessageBox::Ok);
+    openMessage_ = &box;
+    box.exec();
+}
+
+void Windows::beep()
+{
+    if (beeper)
+        beeper();
+    else
+        QApplication::beep();
+}
+
+bool Windows::eventFilter(QObject *watched, QEvent *event)
+{
+    // The program itself never closes a window, so a close comes from the window manager.
+    if (event->type() != QEvent::Close)
+        return QObject::eventFilter(watched, event);
+    event->ignore();
+    const QString name = watched->objectName();
+    switch (definitions_.value(name).onClose) {
+    case OnClose::Unload:
+        unload(name);
+        break;
+    case OnClose::EndProgram:
+        end();
+        break;
+    case OnClose::Ignore:
+        break;
+    }
+    return true;
+}
+
+} // namespace ui
