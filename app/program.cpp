@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "app/program.h"
 
+#include "app/form5.h"
+#include "options/form3.h"
 #include "stopwatch/form1.h"
 #include "stopwatch/resetconfirmation.h"
 #include "ui/windows.h"
 
 // Resources of a static library are registered by hand.
-static void registerResources() { Q_INIT_RESOURCE(resources); }
+static void registerResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace app {
 
@@ -30,11 +35,18 @@ void defineWindows(ui::Windows &windows)
     windows.define(
         QStringLiteral("Form1"), [](ui::Windows &w) { return new Form1(w); },
         ui::OnClose::EndProgram);
+    windows.define(QStringLiteral("Form3"), [](ui::Windows &w) { return new Form3(w); });
+    windows.define(
+        QStringLiteral("Form5"), [](ui::Windows &w) { return new Form5(w); }, ui::OnClose::Ignore);
     windows.define(QStringLiteral("Form6"), resetConfirmation(firstCounter, 2415));
     windows.define(QStringLiteral("Form7"), resetConfirmation(secondCounter, 2415));
     windows.define(QStringLiteral("Form8"), resetConfirmation(firstCounter + secondCounter, 2325));
 }
 
-void start(ui::Windows &windows) { windows.show(QStringLiteral("Form1")); }
+// Starting the program is showing the splash, and nothing else.
+void start(ui::Windows &windows)
+{
+    windows.show(QStringLiteral("Form5"));
+}
 
 } // namespace app

@@ -17,7 +17,8 @@ Outputs, written next to this script:
 Everything is drawn with PIL primitives (supersampled, then reduced with
 LANCZOS), so the output is identical on every run.
 
-Run from anywhere:  python3 resources/draw_pictures.py
+Run:  python3 resources/draw_pictures.py  (the files land next to the script,
+whatever the current directory)
 """
 
 import math
@@ -129,12 +130,20 @@ class Sketch:
         sheet.draw = ImageDraw.Draw(sheet.img, "RGBA")
         return sheet
 
-    def merge(self, sheet, blur=0.0):
+    def merge(self, sheet, blur=0.0, inside=None):
         """Composite a sheet made by layer(), optionally blurred (in output
-        pixels)."""
+        pixels) and optionally kept inside the circle `inside` = (cx, cy, r).
+        """
         img = sheet.img
         if blur:
             img = img.filter(ImageFilter.GaussianBlur(blur * self.k))
+        if inside:
+            cx, cy, r = (v * self.k for v in inside)
+            mask = Image.new("L", img.size, 0)
+            ImageDraw.Draw(mask).ellipse([cx - r, cy - r, cx + r, cy + r],
+                                         fill=255)
+            alpha = img.getchannel("A")
+            img.putalpha(Image.composite(alpha, mask, mask))
         if self.img.mode == "RGBA":
             self.img = Image.alpha_composite(self.img, img)
         else:
@@ -318,7 +327,8 @@ def watch_svg():
     # Pushers, drawn upright and turned into place.
     width, reach, inset = g["pusher"]
     for a in (-45, 45):
-        out.append('  <g transform="rotate(%d %s %s)">' % (a, num(cx), num(cy)))
+        out.append('  <g transform="rotate(%d %s %s)">'
+                   % (a, num(cx), num(cy)))
         out.append('    <rect x="%s" y="%s" width="%s" height="%s" fill="%s"/>'
                    % (num(cx - width / 2), num(cy - R - reach), num(width),
                       num(reach + inset), black))
@@ -432,8 +442,8 @@ def draw_splash(scale):
 
     # A soft lilac glow behind the watch.
     glow = s.layer()
-    glow.circle(cx, cy, 52, fill=PERIWINKLE + (34,))
-    glow.circle(cx, cy, 40, fill=PINK + (22,))
+    glow.circle(cx, cy, 52, fill=PERIWINKLE + (26,))
+    glow.circle(cx, cy, 40, fill=PINK + (26,))
     s.merge(glow, blur=14)
 
     # Ripples of time spreading outwards, broken into arcs.
@@ -445,7 +455,7 @@ def draw_splash(scale):
         rings.arc(cx, cy, radius, start, end, colour + (alpha,), 1.1)
     s.merge(rings, blur=0.25)
 
-    # Speed streaks on the left: the watch is on the move.
+    # Speed streaks either side: the watch is on the move.
     streaks = s.layer()
     for y, x0, x1, alpha in ((56, 14, 36, 120), (64, 6, 33, 150),
                              (72, 16, 34, 110), (80, 10, 37, 90)):
@@ -466,8 +476,8 @@ def draw_splash(scale):
 
     # Soft shadow under the watch.
     shadow = s.layer()
-    shadow.ellipse(cx + 2, cy + R + 4, R * 0.9, 3.2, fill=(96, 64, 160, 60))
-    shadow.circle(cx + 2.5, cy + 3, R, fill=(96, 64, 160, 40))
+    shadow.ellipse(cx + 2, cy + R + 4, R * 0.9, 3.2, fill=(112, 80, 200, 56))
+    shadow.circle(cx + 2.5, cy + 3, R, fill=(112, 80, 200, 30))
     s.merge(shadow, blur=2.5)
 
     edge = (96, 96, 208)
@@ -494,14 +504,7 @@ def draw_splash(scale):
     ring = s.layer()
     ring.circle(cx, cy, R - 0.7, fill=case_dark + (255,))
     ring.circle(cx - 2.0, cy - 2.0, R - 3.0, fill=case_light + (255,))
-    s.merge(ring, blur=1.6)
-    clip = Image.new("L", s.img.size, 0)
-    ImageDraw.Draw(clip).ellipse([(cx - R + 0.7) * s.k, (cy - R + 0.7) * s.k,
-                                  (cx + R - 0.7) * s.k, (cy + R - 0.7) * s.k],
-                                 fill=255)
-    ring_img = s.img.copy()
-    s.img.paste(ring_img, (0, 0), clip)
-    s.draw = ImageDraw.Draw(s.img, "RGBA")
+    s.merge(ring, blur=1.6, inside=(cx, cy, R - 0.7))
     s.arc(cx, cy, R - 1.6, 290, 345, (255, 255, 255, 210), 1.2)
     s.arc(cx, cy, R - 1.6, 355, 362, (255, 255, 255, 170), 1.2)
 
@@ -564,6 +567,152 @@ def make_splash():
     save_jpeg(draw_splash(2), "splash@2x.jpg")
 
 
+# ---------------------------------------------------------------------------
+# About picture
+# ---------------------------------------------------------------------------
+
+ABOUT_SIZE = (60, 127)
+INK = (58, 40, 74)             # outline colour
+SKIN = (255, 214, 180)
+SKIN_SHADE = (238, 178, 146)
+HAIR = (128, 74, 40)
+CAP = (236, 72, 160)
+CAP_BRIM = (196, 40, 124)
+SHIRT = (104, 116, 240)
+SHIRT_SHADE = (80, 88, 208)
+SHORTS = (32, 164, 150)
+SHOE = (236, 64, 64)
+GOLD = (255, 200, 48)
+
+
+def limb(s, points, colour, width, ink=0.9):
+    """A rounded limb with an ink outline."""
+    s.line(points, INK, width + 2 * ink)
+    s.line(points, colour, width)
+
+
+def draw_about(scale):
+    w, h = ABOUT_SIZE
+    s = Sketch(w, h, scale, background=(255, 255, 255))
+    ink = 0.9
+
+    # Ground shadow.
+    shadow = s.layer()
+    shadow.ellipse(30, 122.5, 19, 2.6, fill=(120, 100, 170, 70))
+    s.merge(shadow, blur=0.8)
+
+    # Legs, socks and trainers.
+    for x0, x1 in ((25.5, 24.0), (34.5, 36.0)):
+        limb(s, [(x0, 86), (x1, 112)], SKIN, 5.8)
+        s.line([(x1 + (x0 - x1) * 0.26, 105.5), (x1, 112)], (255, 255, 255),
+               5.8)
+        s.line([(x1 + (x0 - x1) * 0.23, 106.8), (x1 + (x0 - x1) * 0.2,
+                                                  106.8)], SHOE, 1.0)
+    for x, toe in ((24.0, -1), (36.0, 1)):
+        s.rrect(x - 4.6 + toe * 2.2 - 0.4, 111, x + 4.6 + toe * 2.2 + 0.4,
+                121, 3.6, fill=SHOE, outline=INK, width=ink)
+        s.rrect(x - 4.6 + toe * 2.2, 118.2, x + 4.6 + toe * 2.2, 120.2, 0.8,
+                fill=(255, 255, 255))
+        s.line([(x - 1.5 + toe * 2, 114.0), (x + 1.5 + toe * 2, 114.0)],
+               (255, 255, 255), 0.8)
+
+    # Shorts.
+    s.polygon([(18.5, 66), (41.5, 66), (43, 88), (31.5, 88), (30, 79),
+               (28.5, 88), (17, 88)], fill=SHORTS, outline=INK, width=ink)
+    s.line([(30, 70), (30, 79)], INK, 0.6)
+
+    # Waving arm, behind the body.
+    limb(s, [(39.5, 40), (48, 33), (51, 21)], SKIN, 4.0)
+    s.circle(51.3, 18.3, 3.6, fill=SKIN, outline=INK, width=ink)
+    s.line([(48.2, 19.0), (47.2, 16.2)], INK, 0.7)
+    s.line([(48.2, 19.0), (47.6, 16.6)], SKIN, 1.6)
+    # Motion marks beside the waving hand.
+    s.arc(51.3, 18.3, 7.0, 20, 70, (255, 128, 255), 0.9)
+    s.arc(51.3, 18.3, 9.3, 25, 65, (128, 128, 255), 0.9)
+
+    # Body: a T-shirt with short sleeves.
+    s.rrect(18, 34, 42, 70, 7, fill=SHIRT, outline=INK, width=ink)
+    s.line([(20, 66), (40, 66)], SHIRT_SHADE, 1.4, round_caps=False)
+    for x0, x1 in ((19.5, 15.0), (40.5, 45.0)):
+        s.line([(x0, 38), (x1, 42 if x1 < 30 else 37)], INK, 8.6)
+        s.line([(x0, 38), (x1, 42 if x1 < 30 else 37)], SHIRT, 6.8)
+    s.rrect(18 + ink, 36, 42 - ink, 68, 6, fill=SHIRT)
+    s.line([(20, 66.8), (40, 66.8)], SHIRT_SHADE, 1.4, round_caps=False)
+    # A star on the shirt.
+    star = [polar(36.2, 60.5, 3.2 if i % 2 == 0 else 1.35, i * 36)
+            for i in range(10)]
+    s.polygon(star, fill=(255, 230, 80))
+
+    # Neck and collar.
+    s.rrect(27, 30, 33, 36, 1.5, fill=SKIN_SHADE, outline=INK, width=ink)
+    s.pie(30, 34, 4.2, 90, 270, SKIN_SHADE)
+    s.arc(30, 34, 4.2, 90, 270, INK, ink)
+
+    # The other arm comes forward to hold up the stopwatch.
+    limb(s, [(20.5, 40), (13.5, 52), (19.5, 60)], SKIN, 4.0)
+    s.line([(20.5, 38.5), (15.8, 43.5)], INK, 8.4)
+    s.line([(20.5, 38.5), (15.8, 43.5)], SHIRT, 6.6)
+    s.circle(22.6, 40.2, 3.2, fill=SHIRT)
+
+    # Lanyard and stopwatch.
+    s.line([(26.5, 35), (22.5, 47)], (230, 40, 40), 1.0)
+    s.line([(33.5, 35), (25.5, 47)], (230, 40, 40), 1.0)
+    wx, wy, wr = 24, 55, 7.2
+    s.rrect(wx - 1.6, wy - wr - 3.2, wx + 1.6, wy - wr + 1, 0.6, fill=GOLD,
+            outline=INK, width=0.7)
+    s.circle(wx, wy, wr, fill=GOLD, outline=INK, width=ink)
+    s.circle(wx, wy, wr - 1.8, fill=(255, 255, 255), outline=INK, width=0.5)
+    for i in range(4):
+        s.line([polar(wx, wy, wr - 2.5, i * 90), polar(wx, wy, wr - 3.4,
+                                                       i * 90)], INK, 0.6)
+    s.line([(wx, wy), polar(wx, wy, 3.6, 50)], INK, 0.8)
+    s.line([(wx, wy), polar(wx, wy, 4.2, 200)], (230, 30, 30), 0.6)
+    s.circle(wx, wy, 0.7, fill=(230, 30, 30))
+    s.arc(wx, wy, wr - 0.9, 300, 340, (255, 245, 190), 0.8)
+
+    # Hand holding the watch from below.
+    s.circle(19.6, 60.4, 3.4, fill=SKIN, outline=INK, width=ink)
+    s.line([(20.6, 58.0), (23.4, 57.2)], INK, 2.4)
+    s.line([(20.6, 58.0), (23.2, 57.3)], SKIN, 1.0)
+
+    # Head.
+    for x in (17.6, 42.4):
+        s.circle(x, 22.5, 2.8, fill=SKIN, outline=INK, width=ink)
+        s.circle(x, 22.5, 1.2, fill=SKIN_SHADE)
+    s.ellipse(30, 21.5, 12, 11.5, fill=SKIN, outline=INK, width=ink)
+    # Hair peeking out under the cap.
+    for x, sign in ((19.3, -1), (40.7, 1)):
+        s.polygon([(x - sign * 1.5, 12.5), (x + sign * 1.5, 13.5),
+                   (x + sign * 0.6, 19.5), (x - sign * 1.0, 17.5)],
+                  fill=HAIR)
+    # Face.
+    for x in (25.6, 34.4):
+        s.ellipse(x, 21.8, 1.35, 1.8, fill=INK)
+        s.circle(x + 0.45, 21.1, 0.5, fill=(255, 255, 255))
+        s.ellipse(x + (-2.3 if x < 30 else 2.3), 26, 2.0, 1.2,
+                  fill=(255, 150, 170))
+    s.arc(30, 23.6, 1.4, 120, 240, SKIN_SHADE, 0.8)
+    s.pie(30, 26.3, 3.6, 90, 270, (150, 40, 70))
+    s.ellipse(30, 28.6, 1.9, 1.0, fill=(255, 120, 140))
+    s.line([(26.5, 26.3), (33.5, 26.3)], (150, 40, 70), 0.6,
+           round_caps=False)
+
+    # Cap: dome, peak and button.
+    s.pie(30, 15.5, 12.4, 270, 450, CAP)
+    s.arc(30, 15.5, 12.4, 270, 450, INK, ink)
+    s.line([(30, 3.6), (30, 15)], CAP_BRIM, 0.6, round_caps=False)
+    s.arc(30, 15.5, 9.5, 300, 330, (255, 160, 210), 1.2)
+    s.ellipse(30, 15.2, 14.2, 2.6, fill=CAP_BRIM, outline=INK, width=ink)
+    s.circle(30, 3.3, 1.3, fill=CAP_BRIM, outline=INK, width=0.6)
+    return s.result()
+
+
+def make_about():
+    save_jpeg(draw_about(1), "about.jpg")
+    save_jpeg(draw_about(2), "about@2x.jpg")
+
+
 if __name__ == "__main__":
     make_icons()
     make_splash()
+    make_about()

@@ -19,7 +19,10 @@ void increment(QLabel *field)
     ui::setCaption(field, QString::number(value, 'g', QLocale::FloatingPointShortest));
 }
 
-bool reads(const QLabel *field, const QString &text) { return ui::caption(field) == text; }
+bool reads(const QLabel *field, const QString &text)
+{
+    return ui::caption(field) == text;
+}
 
 } // namespace
 

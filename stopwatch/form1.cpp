@@ -44,6 +44,7 @@ void Form1::connectCommands()
         {ui_->MnuStop, &Form1::Form1_MnuStop_Click},
         {ui_->MnuBeep, &Form1::Form1_MnuBeep_Click},
         {ui_->MnunoBeep, &Form1::Form1_MnunoBeep_Click},
+        {ui_->MnuTimer1, &Form1::Form1_MnuTimer1_Click},
         {ui_->MnuTimer2, &Form1::Form1_MnuTimer2_Click},
         {ui_->MnuExit, &Form1::Form1_MnuExit_Click},
         {ui_->MnuRT1, &Form1::Form1_MnuRT1_Click},
@@ -92,13 +93,30 @@ void Form1::Form1_MnunoBeep_Click()
     ui::setChecked(ui_->MnunoBeep, true);
 }
 
+void Form1::Form1_MnuTimer1_Click()
+{
+    windows_.show(QStringLiteral("Form3"));
+}
+
 void Form1::Form1_MnuTimer2_Click()
 {
     windows_.message(noSecondTimerOptions, ui::MessageStyle::OkInformation);
 }
 
-void Form1::Form1_MnuExit_Click() { windows_.end(); }
+void Form1::Form1_MnuExit_Click()
+{
+    windows_.end();
+}
 
-void Form1::Form1_MnuRT1_Click() { windows_.show(QStringLiteral("Form6")); }
-void Form1::Form1_MnuRT2_Click() { windows_.show(QStringLiteral("Form7")); }
-void Form1::Form1_MnuBoth_Click() { windows_.show(QStringLiteral("Form8")); }
+void Form1::Form1_MnuRT1_Click()
+{
+    windows_.show(QStringLiteral("Form6"));
+}
+void Form1::Form1_MnuRT2_Click()
+{
+    windows_.show(QStringLiteral("Form7"));
+}
+void Form1::Form1_MnuBoth_Click()
+{
+    windows_.show(QStringLiteral("Form8"));
+}

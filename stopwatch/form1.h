@@ -16,7 +16,7 @@ class Windows;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit Form1(ui::Windows &windows);
     ~Form1() override;
 
@@ -30,13 +30,14 @@ public:
     void Form1_MnuStop_Click();
     void Form1_MnuBeep_Click();
     void Form1_MnunoBeep_Click();
+    void Form1_MnuTimer1_Click();
     void Form1_MnuTimer2_Click();
     void Form1_MnuExit_Click();
     void Form1_MnuRT1_Click();
     void Form1_MnuRT2_Click();
     void Form1_MnuBoth_Click();
 
-private:
+  private:
     void connectCommands();
 
     std::unique_ptr<Ui::Form1> ui_;

@@ -7,8 +7,7 @@
 
 #include <QLabel>
 
-ResetConfirmation::ResetConfirmation(ui::Windows &windows, QStringList fields,
-                                     int clientWidthTwips)
+ResetConfirmation::ResetConfirmation(ui::Windows &windows, QStringList fields, int clientWidthTwips)
     : ui_(std::make_unique<Ui::ResetConfirmation>()), windows_(windows), fields_(std::move(fields))
 {
     ui_->setupUi(this);
@@ -27,4 +26,7 @@ void ResetConfirmation::Command1_Click()
     windows_.unload(objectName());
 }
 
-void ResetConfirmation::Command2_Click() { windows_.unload(objectName()); }
+void ResetConfirmation::Command2_Click()
+{
+    windows_.unload(objectName());
+}

@@ -16,14 +16,14 @@ class Windows;
 
 class ResetConfirmation : public QFrame {
     Q_OBJECT
-public:
+  public:
     ResetConfirmation(ui::Windows &windows, QStringList fields, int clientWidthTwips);
     ~ResetConfirmation() override;
 
     void Command1_Click(); // OK: the fields read "0", then the dialog goes
     void Command2_Click(); // Cancel: the dialog goes
 
-private:
+  private:
     std::unique_ptr<Ui::ResetConfirmation> ui_;
     ui::Windows &windows_;
     const QStringList fields_; // labels of the main window, cleared in this order

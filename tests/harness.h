@@ -53,5 +53,8 @@ struct Program {
             ui::setCaption(&label(fields[i]), parts[i]);
     }
 
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static void flushDeletes()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 };

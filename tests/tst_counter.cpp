@@ -21,7 +21,7 @@ class TestCounter : public QObject {
         second.setText(parts[2]);
     }
 
-private slots:
+  private slots:
     void sequenceFromZero_data()
     {
         QTest::addColumn<int>("ticks");
@@ -57,11 +57,16 @@ private slots:
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
         QTest::addColumn<bool>("wrapped");
-        QTest::newRow("plain") << "3:17:41" << "3:17:42" << false;
-        QTest::newRow("minute waits a tick") << "3:59:59" << "3:60:0" << false;
-        QTest::newRow("pending carry lands") << "3:60:0" << "4:0:1" << false;
-        QTest::newRow("hour 60 wraps") << "59:60:0" << "0:0:0" << true;
-        QTest::newRow("reset drops the carry") << "0:0:0" << "0:0:1" << false;
+        QTest::newRow("plain") << "3:17:41"
+                               << "3:17:42" << false;
+        QTest::newRow("minute waits a tick") << "3:59:59"
+                                             << "3:60:0" << false;
+        QTest::newRow("pending carry lands") << "3:60:0"
+                                             << "4:0:1" << false;
+        QTest::newRow("hour 60 wraps") << "59:60:0"
+                                       << "0:0:0" << true;
+        QTest::newRow("reset drops the carry") << "0:0:0"
+                                               << "0:0:1" << false;
     }
     void oneTick()
     {

@@ -21,7 +21,7 @@ class TestForm1 : public QObject {
         return label.geometry().bottom() < label.parentWidget()->height();
     }
 
-private slots:
+  private slots:
     void opensWithItsDesign()
     {
         Program program;
@@ -38,8 +38,10 @@ private slots:
         QVERIFY(!rowVisible(program, "Label6"));
         QCOMPARE(form.minimumSize(), form.maximumSize());
         QCOMPARE(program.label("Label4").height(), 33);
-        QCOMPARE(program.label("Label3").toolTip(), QStringLiteral("First Timer Is Currently Active!"));
-        QCOMPARE(program.label("Label9").toolTip(), QStringLiteral("Second Timer Is Currently Active!"));
+        QCOMPARE(program.label("Label3").toolTip(),
+                 QStringLiteral("First Timer Is Currently Active!"));
+        QCOMPARE(program.label("Label9").toolTip(),
+                 QStringLiteral("Second Timer Is Currently Active!"));
         QCOMPARE(program.label("Label1").font().pointSizeF(), 21.75);
         QVERIFY(program.label("Label1").font().bold());
         QCOMPARE(program.label("Label1").palette().color(QPalette::WindowText), QColor("#FF80FF"));
@@ -53,17 +55,39 @@ private slots:
         for (QAction *top : program.form1().menuBar()->actions()) {
             shown << top->text();
             for (QAction *item : top->menu()->actions()) {
-                shown << QStringLiteral("  ") + (item->isSeparator() ? QStringLiteral("-") : item->text());
+                shown << QStringLiteral("  ") +
+                             (item->isSeparator() ? QStringLiteral("-") : item->text());
                 if (item->menu())
                     for (QAction *sub : item->menu()->actions())
-                        shown << QStringLiteral("    ") + sub->text() + u' ' + sub->shortcut().toString();
+                        shown << QStringLiteral("    ") + sub->text() + u' ' +
+                                     sub->shortcut().toString();
             }
         }
-        const QStringList expected = {
-            "&File", "  Second Timer", "    Start F2", "    Stop F3", "  -", "  Language",
-            "    English Ctrl+E", "    Farsi Ctrl+F", "  -", "  Beep", "  No Beep", "  -",
-            "  &Option", "    Timer 1 F4", "    Timer 2 F5", "  -", "  E&xit", "Reset",
-            "  Timer 1", "  Timer 2", "  Both", "&Help", "  Help", "  -", "  &About"};
+        const QStringList expected = {"&File",
+                                      "  Second Timer",
+                                      "    Start F2",
+                                      "    Stop F3",
+                                      "  -",
+                                      "  Language",
+                                      "    English Ctrl+E",
+                                      "    Farsi Ctrl+F",
+                                      "  -",
+                                      "  Beep",
+                                      "  No Beep",
+                                      "  -",
+                                      "  &Option",
+                                      "    Timer 1 F4",
+                                      "    Timer 2 F5",
+                                      "  -",
+                                      "  E&xit",
+                                      "Reset",
+                                      "  Timer 1",
+                                      "  Timer 2",
+                                      "  Both",
+                                      "&Help",
+                                      "  Help",
+                                      "  -",
+                                      "  &About"};
         QCOMPARE(shown, expected);
     }
 
@@ -132,7 +156,8 @@ private slots:
         Program program;
         program.form1().Form1_MnuTimer2_Click();
         program.form1().Form1_MnuTimer2_Click();
-        QCOMPARE(program.messages, QStringList(2, "There Is No Option Available For Second Timer!"));
+        QCOMPARE(program.messages,
+                 QStringList(2, "There Is No Option Available For Second Timer!"));
         QCOMPARE(program.styles.first(), ui::MessageStyle::OkInformation);
     }
 

@@ -14,7 +14,7 @@ class TestIntervalTimer : public QObject {
         timer.setInterval(interval);
     }
 
-private slots:
+  private slots:
     void lateTimeoutDeliversEveryElapsedInterval_data()
     {
         QTest::addColumn<int>("interval");

@@ -14,15 +14,21 @@ class TestReset : public QObject {
         return program.windows.control<QPushButton>(dialog, name);
     }
 
-private slots:
+  private slots:
     void okClearsItsFieldsOnly_data()
     {
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
-        QTest::newRow("Form6 first counter") << "Form6" << "0:0:0" << "1:2:3";
-        QTest::newRow("Form7 second counter") << "Form7" << "4:5:6" << "0:0:0";
-        QTest::newRow("Form8 both") << "Form8" << "0:0:0" << "0:0:0";
+        QTest::newRow("Form6 first counter") << "Form6"
+                                             << "0:0:0"
+                                             << "1:2:3";
+        QTest::newRow("Form7 second counter") << "Form7"
+                                              << "4:5:6"
+                                              << "0:0:0";
+        QTest::newRow("Form8 both") << "Form8"
+                                    << "0:0:0"
+                                    << "0:0:0";
     }
     void okClearsItsFieldsOnly()
     {

@@ -38,7 +38,7 @@ class TestWindows : public QObject {
             onClose);
     }
 
-private slots:
+  private slots:
     void init() { created = 0; }
 
     void referenceCreatesOnceAndHidden()

@@ -146,11 +146,19 @@ void setBackColour(QWidget *window, ColourWord word)
     palette.setColor(QPalette::Window, colour(word));
     palette.setColor(QPalette::Button, colour(word));
     widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+    // Buttons leave their surface to the style, which tints the frames they stand in: a filled
+    // option button would show as a patch of another shade.
+    widget->setAutoFillBackground(!qobject_cast<QAbstractButton *>(widget));
 }
 
-QColor backColour(QWidget *widget) { return clientArea(widget)->palette().color(QPalette::Window); }
-QColor foreColour(const QWidget *widget) { return widget->palette().color(QPalette::WindowText); }
+QColor backColour(QWidget *widget)
+{
+    return clientArea(widget)->palette().color(QPalette::Window);
+}
+QColor foreColour(const QWidget *widget)
+{
+    return widget->palette().color(QPalette::WindowText);
+}
 
 QString caption(const QObject *control)
 {

@@ -14,11 +14,17 @@ namespace ui {
 
 // Positions and sizes are designed in twips: 15 to the pixel at 96 dots per inch.
 constexpr int twipsPerPixel = 15;
-constexpr int pixels(int twips) { return twips / twipsPerPixel; }
+constexpr int pixels(int twips)
+{
+    return twips / twipsPerPixel;
+}
 
 // Colours are 32-bit words 0x00BBGGRR, or 0x800000NN for system colour NN.
 using ColourWord = quint32;
-constexpr ColourWord systemColour(int index) { return 0x80000000u | ColourWord(index); }
+constexpr ColourWord systemColour(int index)
+{
+    return 0x80000000u | ColourWord(index);
+}
 QColor colour(ColourWord word);
 ColourWord parseColourWord(const QString &text);
 

@@ -12,7 +12,7 @@ namespace ui {
 // timers skip the periods they were late for.
 class IntervalTimer : public QObject {
     Q_OBJECT
-public:
+  public:
     using Clock = std::function<qint64()>; // milliseconds on a monotonic clock
 
     explicit IntervalTimer(QObject *parent = nullptr);
@@ -25,10 +25,10 @@ public:
     // Delivers every tick that has fallen due; the QTimer calls it, and so can a test.
     void deliverDueTicks();
 
-signals:
+  signals:
     void tick();
 
-private:
+  private:
     QTimer timer_;
     Clock clock_;
     int interval_ = 0;

@@ -21,7 +21,7 @@ enum class MessageStyle { OkOnly, OkInformation };
 
 class Windows : public QObject {
     Q_OBJECT
-public:
+  public:
     using Factory = std::function<QWidget *(Windows &)>;
 
     Windows() = default;
@@ -51,13 +51,13 @@ public:
     std::function<void()> beeper;
     std::function<void(const QString &, MessageStyle)> messenger;
 
-signals:
+  signals:
     void programEnded();
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     struct Definition {
         Factory factory;
         OnClose onClose;
