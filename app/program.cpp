@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/program.h"
 
+#include "app/form2.h"
+#include "app/form4.h"
 #include "app/form5.h"
 #include "options/form3.h"
 #include "stopwatch/form1.h"
@@ -35,7 +37,9 @@ void defineWindows(ui::Windows &windows)
     windows.define(
         QStringLiteral("Form1"), [](ui::Windows &w) { return new Form1(w); },
         ui::OnClose::EndProgram);
+    windows.define(QStringLiteral("Form2"), [](ui::Windows &w) { return new Form2(w); });
     windows.define(QStringLiteral("Form3"), [](ui::Windows &w) { return new Form3(w); });
+    windows.define(QStringLiteral("Form4"), [](ui::Windows &w) { return new Form4(w); });
     windows.define(
         QStringLiteral("Form5"), [](ui::Windows &w) { return new Form5(w); }, ui::OnClose::Ignore);
     windows.define(QStringLiteral("Form6"), resetConfirmation(firstCounter, 2415));

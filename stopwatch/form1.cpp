@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "stopwatch/form1.h"
 
+#include "language/switch.h"
 #include "stopwatch/counter.h"
 #include "ui/design.h"
 #include "ui/windows.h"
@@ -50,6 +51,10 @@ void Form1::connectCommands()
         {ui_->MnuRT1, &Form1::Form1_MnuRT1_Click},
         {ui_->MnuRT2, &Form1::Form1_MnuRT2_Click},
         {ui_->MnuBoth, &Form1::Form1_MnuBoth_Click},
+        {ui_->MnuHelpC, &Form1::Form1_MnuHelpC_Click},
+        {ui_->MnuAbout, &Form1::Form1_MnuAbout_Click},
+        {ui_->MnuEnglish, &Form1::Form1_MnuEnglish_Click},
+        {ui_->MnuFarsi, &Form1::Form1_MnuFarsi_Click},
     };
     for (const auto &[entry, handler] : commands)
         connect(entry, &QAction::triggered, this, handler);
@@ -119,4 +124,23 @@ void Form1::Form1_MnuRT2_Click()
 void Form1::Form1_MnuBoth_Click()
 {
     windows_.show(QStringLiteral("Form8"));
+}
+
+void Form1::Form1_MnuHelpC_Click()
+{
+    windows_.show(QStringLiteral("Form2"));
+}
+void Form1::Form1_MnuAbout_Click()
+{
+    windows_.show(QStringLiteral("Form4"));
+}
+
+void Form1::Form1_MnuEnglish_Click()
+{
+    language::switchTo(language::Language::English, windows_);
+}
+
+void Form1::Form1_MnuFarsi_Click()
+{
+    language::switchTo(language::Language::Farsi, windows_);
 }

@@ -36,6 +36,10 @@ class Form1 : public QMainWindow {
     void Form1_MnuRT1_Click();
     void Form1_MnuRT2_Click();
     void Form1_MnuBoth_Click();
+    void Form1_MnuHelpC_Click();
+    void Form1_MnuAbout_Click();
+    void Form1_MnuEnglish_Click();
+    void Form1_MnuFarsi_Click();
 
   private:
     void connectCommands();

@@ -12,6 +12,8 @@
 #include <QMenuBar>
 #include <QPalette>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -80,6 +82,20 @@ void applyColours(QWidget *widget)
     const QVariant back = widget->property(backColorProperty);
     if (back.isValid())
         setBackColour(widget, parseColourWord(back.toString()));
+}
+
+// Faces stand in for the designed ones with other widths, so a one-line label that would clip
+// its design text grows into the room its parent has, around its alignment.
+void fitLabel(QLabel *label)
+{
+    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin();
+    const int room = label->parentWidget()->width();
+    const int width = std::min(needed, room);
+    if (label->wordWrap() || width <= label->width())
+        return;
+    const int grow = width - label->width();
+    const int left = label->alignment() & Qt::AlignHCenter ? label->x() - grow / 2 : label->x();
+    label->setGeometry(std::clamp(left, 0, room - width), label->y(), width, label->height());
 }
 
 // A window without a title bar has a one-pixel border; its client area starts inside it.
@@ -222,7 +238,7 @@ void applyDesign(QWidget *window)
     for (QWidget *widget : window->findChildren<QWidget *>())
         applyColours(widget);
     for (QLabel *label : window->findChildren<QLabel *>())
-        label->setText(labelText(label->text()));
+        fitLabel(label);
     for (QAction *entry : window->findChildren<QAction *>())
         if (entry->isCheckable())
             keepCheckMarkUntilSet(entry);

@@ -45,7 +45,7 @@ constexpr int titleAndMenuTwips = 840;
 int outerHeight(const QMainWindow *window);
 void setOuterHeight(QMainWindow *window, int twips);
 
-// Turns a freshly set-up window into its design: fonts, colours, captions, frame and size.
+// Turns a freshly set-up window into its design: fonts, colours, check marks, frame and size.
 void applyDesign(QWidget *window);
 
 } // namespace ui

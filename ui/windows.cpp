@@ -47,6 +47,7 @@ QWidget &Windows::get(const QString &name)
     applyDesign(window);
     window->installEventFilter(this);
     loaded_.insert(name, window);
+    emit created(name);
     return *window;
 }
 

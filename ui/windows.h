@@ -52,6 +52,7 @@ class Windows : public QObject {
     std::function<void(const QString &, MessageStyle)> messenger;
 
   signals:
+    void created(const QString &name);
     void programEnded();
 
   protected:

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+// Every caption that the language switch rewrites, with its English and Farsi text.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace language {
+
+struct CaptionRow {
+    QString window;
+    QString control; // empty for the window's own title
+    const QString &english;
+    const QString &farsi;
+};
+
+// In the order in which a switch applies them.
+const QList<CaptionRow> &captionTable();
+
+} // namespace language

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#include "language/switch.h"
+
+#include "language/captions.h"
+#include "ui/design.h"
+#include "ui/windows.h"
+
+#include <QAction>
+
+namespace language {
+
+namespace {
+
+// The check marks move after the first 47 rows, between the About card's and the reset
+// dialogs' captions.
+constexpr int rowsBeforeMarks = 47;
+
+void applyRows(qsizetype first, qsizetype end, Language language, ui::Windows &windows)
+{
+    const QList<CaptionRow> &rows = captionTable();
+    for (qsizetype i = first; i < end; ++i) {
+        const CaptionRow &row = rows[i];
+        QWidget &window = windows.get(row.window);
+        QObject *control =
+            row.control.isEmpty() ? &window : &windows.control<QObject>(row.window, row.control);
+        ui::setCaption(control, language == Language::English ? row.english : row.farsi);
+    }
+}
+
+void moveMark(Language language, ui::Windows &windows)
+{
+    const QString form1 = QStringLiteral("Form1");
+    ui::setChecked(&windows.control<QAction>(form1, QStringLiteral("MnuEnglish")),
+                   language == Language::English);
+    ui::setChecked(&windows.control<QAction>(form1, QStringLiteral("MnuFarsi")),
+                   language == Language::Farsi);
+}
+
+} // namespace
+
+void switchTo(Language language, ui::Windows &windows)
+{
+    applyRows(0, rowsBeforeMarks, language, windows);
+    moveMark(language, windows);
+    applyRows(rowsBeforeMarks, captionTable().size(), language, windows);
+}
+
+} // namespace language
