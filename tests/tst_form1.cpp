@@ -3,6 +3,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -219,6 +220,24 @@ class TestForm1 : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QTest::keyClick(dialog, Qt::Key_F2);
         QCOMPARE(program.form1().Timer2.interval(), 0);
+    }
+
+    void exitClosesEveryWindowAndNothingRunsAfter()
+    {
+        Program program;
+        Form1 &form = program.form1();
+        for (const char *window : {"Form2", "Form3", "Form4", "Form6", "Form7", "Form8"})
+            program.windows.show(window);
+        form.Form1_MnuStart_Click();
+        form.Form1_MnuExit_Click();
+        for (QWidget *window : QApplication::topLevelWidgets())
+            QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+        program.windows.control<QPushButton>("Form6", "Command1").click();
+        form.Timer2.deliverDueTicks();
+        program.entry("MnuStop").trigger();
+        QCOMPARE(program.first(), QStringLiteral("0:0:0"));
+        QCOMPARE(program.second(), QStringLiteral("0:0:0"));
+        QCOMPARE(form.Timer2.interval(), 1000);
     }
 
     void exitWhileMessageOpenRunsNothingMore()

@@ -76,7 +76,7 @@ void Windows::unload(const QString &name)
     window->deleteLater();
 }
 
-void Windows::close(QWidget *window)
+void Windows::silence(QWidget *window)
 {
     window->removeEventFilter(this);
     window->hide();
@@ -92,7 +92,7 @@ void Windows::end()
         return;
     ended_ = true;
     for (QWidget *window : std::as_const(loaded_))
-        close(window);
+        silence(window);
     if (openMessage_)
         openMessage_->done(QMessageBox::Ok);
     emit programEnded();

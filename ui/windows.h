@@ -30,7 +30,10 @@ class Windows : public QObject {
     void define(const QString &name, Factory factory, OnClose onClose = OnClose::Unload);
 
     QWidget &get(const QString &name);
-    template <class Form> Form &get(const QString &name) { return static_cast<Form &>(get(name)); }
+    template <class Form> Form &get(const QString &name)
+    {
+        return *checked(qobject_cast<Form *>(&get(name)), name, name);
+    }
     QWidget *find(const QString &name) const { return loaded_.value(name); }
 
     // Reaching a control of a window creates the window, hidden, when it does not exist.
@@ -67,11 +70,12 @@ class Windows : public QObject {
     static Control *checked(Control *control, const QString &window, const QString &name)
     {
         if (!control)
-            qFatal("%s has no control %s", qPrintable(window), qPrintable(name));
+            qFatal("%s has no %s called %s", qPrintable(window),
+                   Control::staticMetaObject.className(), qPrintable(name));
         return control;
     }
     void showMessageBox(const QString &text, MessageStyle style);
-    void close(QWidget *window);
+    void silence(QWidget *window);
 
     QHash<QString, Definition> definitions_;
     QHash<QString, QWidget *> loaded_;
