@@ -3,6 +3,7 @@
 
 #include "language/switch.h"
 #include "stopwatch/counter.h"
+#include "stopwatch/readablecounter.h"
 #include "ui/design.h"
 #include "ui/windows.h"
 #include "ui_form1.h"
@@ -33,6 +34,9 @@ Form1::Form1(ui::Windows &windows)
     connect(&Timer1, &ui::IntervalTimer::tick, this, &Form1::Form1_Timer1_Timer);
     connect(&Timer2, &ui::IntervalTimer::tick, this, &Form1::Form1_Timer2_Timer);
     connectCommands();
+    stopwatch::makeReadable({ui_->Label1, ui_->Label2, ui_->Label3}, QStringLiteral("First timer"));
+    stopwatch::makeReadable({ui_->Label6, ui_->Label7, ui_->Label8},
+                            QStringLiteral("Second timer"));
     Timer1.setInterval(oneSecond);
 }
 
