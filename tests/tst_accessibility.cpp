@@ -55,6 +55,22 @@ class TestAccessibility : public QObject {
         QCOMPARE(reading(program, "Label2"), QStringLiteral("2"));
     }
 
+    // Screen readers announce a window by its name; most windows here show no title bar.
+    void everyWindowHasAName_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *window : {"Form1", "Form3", "Form5", "Form6", "Form7", "Form8"})
+            QTest::newRow(window) << window;
+    }
+    void everyWindowHasAName()
+    {
+        QFETCH(QString, window);
+        Program program;
+        QAccessibleInterface *described =
+            QAccessible::queryAccessibleInterface(&program.windows.get(window));
+        QVERIFY(!described->text(QAccessible::Name).isEmpty());
+    }
+
     void checkMarksAreStates()
     {
         Program program;
