@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
+#include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -23,6 +25,7 @@ constexpr char foreColorProperty[] = "foreColor";
 constexpr char backColorProperty[] = "backColor";
 constexpr char fontSizeProperty[] = "fontSize"; // points, fractional ("21.75")
 constexpr char frameProperty[] = "frame";       // "titled" or "border"
+constexpr char pictureProperty[] = "picture";   // resource path of a label's picture
 
 QColor systemColourByIndex(int index)
 {
@@ -72,6 +75,15 @@ void applyFonts(QWidget *window)
         font.setPointSizeF(size.toDouble());
         widget->setFont(font);
     }
+}
+
+// A picture is drawn from its sharpest variant for the screen: "name@2x.jpg" next to
+// "name.jpg" serves a scale factor of 2, at the same size in the window.
+void applyPicture(QLabel *label)
+{
+    const QString path = label->property(pictureProperty).toString();
+    const QSize size = QImageReader(path).size();
+    label->setPixmap(QIcon(path).pixmap(size, label->devicePixelRatio()));
 }
 
 void applyColours(QWidget *widget)
@@ -237,8 +249,11 @@ void applyDesign(QWidget *window)
     applyColours(window);
     for (QWidget *widget : window->findChildren<QWidget *>())
         applyColours(widget);
-    for (QLabel *label : window->findChildren<QLabel *>())
+    for (QLabel *label : window->findChildren<QLabel *>()) {
         fitLabel(label);
+        if (label->property(pictureProperty).isValid())
+            applyPicture(label);
+    }
     for (QAction *entry : window->findChildren<QAction *>())
         if (entry->isCheckable())
             keepCheckMarkUntilSet(entry);
