@@ -30,7 +30,7 @@ class TestHighDpi : public QObject {
         QStringList found;
         for (const QLabel *label : window.findChildren<QLabel *>()) {
             const QFontMetrics metrics = label->fontMetrics();
-            if (metrics.size(0, label->text()).width() > label->contentsRect().width() ||
+            if (metrics.horizontalAdvance(label->text()) > label->contentsRect().width() ||
                 metrics.ascent() > label->contentsRect().height())
                 found << label->objectName();
         }
@@ -52,12 +52,21 @@ class TestHighDpi : public QObject {
                  QImage(":/icon/watch-64.png").convertToFormat(QImage::Format_ARGB32));
     }
 
-    void splashPictureIsTheSharpVariant()
+    void picturesAreTheSharpVariants_data()
     {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QSizeF>("size");
+        QTest::newRow("splash") << "Form5" << QSizeF(154, 140);
+        QTest::newRow("About") << "Form4" << QSizeF(60, 127);
+    }
+    void picturesAreTheSharpVariants()
+    {
+        QFETCH(QString, window);
+        QFETCH(QSizeF, size);
         Program program;
-        const QPixmap picture = program.windows.control<QLabel>("Form5", "Image1").pixmap();
+        const QPixmap picture = program.windows.control<QLabel>(window, "Image1").pixmap();
         QCOMPARE(picture.devicePixelRatio(), 2.0);
-        QCOMPARE(picture.deviceIndependentSize(), QSizeF(154, 140));
+        QCOMPARE(picture.deviceIndependentSize(), size);
     }
 
     void windowsKeepTheirLogicalSize()
@@ -70,7 +79,7 @@ class TestHighDpi : public QObject {
     void noTextIsCutOff_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char *window : {"Form1", "Form3", "Form5", "Form6", "Form8"})
+        for (const char *window : {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form8"})
             QTest::newRow(window) << window;
     }
     void noTextIsCutOff()
