@@ -98,6 +98,10 @@ def entry(main, path):
     return next(n for p, _, _, n in menu_entries(menu_bar(main)) if p == path)
 
 
+def entry_by_key(main, shortcut):
+    return next(n for _, k, _, n in menu_entries(menu_bar(main)) if k == shortcut)
+
+
 def choose(main, path):
     entry(main, path).queryAction().doAction(0)
 
@@ -166,6 +170,11 @@ def check_farsi(main):
     print(f"  menu bar in Farsi: {captions}")
     if captions[-1] != "کمک":
         sys.exit(f"FAIL: Help menu reads {captions[-1]!r} in Farsi")
+    if not has_state(entry_by_key(main, "Ctrl+F"), pyatspi.STATE_CHECKED):
+        sys.exit("FAIL: no check mark on the Farsi entry")
+    entry_by_key(main, "Ctrl+E").queryAction().doAction(0)
+    wait_for("English captions back", lambda: [m.name for m in menu_bar(main)][0] == "File")
+    print("  and back in English")
 
 
 def main():
