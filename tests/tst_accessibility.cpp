@@ -59,7 +59,8 @@ class TestAccessibility : public QObject {
     void everyWindowHasAName_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char *window : {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8"})
+        for (const char *window :
+             {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8"})
             QTest::newRow(window) << window;
     }
     void everyWindowHasAName()
