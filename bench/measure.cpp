@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+#include "measure.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QTimer>
+#include <cstdio>
+#include <unistd.h>
+
+namespace bench {
+
+namespace {
+
+constexpr int settleMilliseconds = 500; // first paint and map are start-up, not ticking
+
+QByteArray readProcFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    return file.readAll();
+}
+
+qint64 now()
+{
+    return QDeadlineTimer::current().deadline();
+}
+
+struct Sample {
+    qint64 milliseconds;
+    double self;
+    double xserver;
+};
+
+Sample sample(const RunOptions &options)
+{
+    return {now(), cpuSeconds(QCoreApplication::applicationPid()),
+            options.xserver ? cpuSeconds(options.xserver) : 0.0};
+}
+
+void finish(const RunOptions &options, const Ticker &ticker, const Sample &begin, qint64 ticks)
+{
+    const Sample end = sample(options);
+    const qint64 elapsed = end.milliseconds - begin.milliseconds;
+    printRecord({{"kind", "run"},
+                 {"subject", options.subject},
+                 {"interval", options.interval},
+                 {"both", options.both},
+                 {"load", options.load},
+                 {"elapsed_ms", elapsed},
+                 {"counted", ticker.counted() - ticks},
+                 {"expected", elapsed / options.interval},
+                 {"cpu_s", end.self - begin.self},
+                 {"xserver_cpu_s", end.xserver - begin.xserver},
+                 {"hwm_kb", selfStatusKb("VmHWM")}});
+    QCoreApplication::quit();
+}
+
+void begin(const RunOptions &options, const Ticker &ticker)
+{
+    const qint64 ticks = ticker.counted();
+    const Sample first = sample(options);
+    ticker.start(options);
+    const int length = options.seconds * 1000 + options.interval / 2;
+    QTimer::singleShot(length, Qt::PreciseTimer, qApp,
+                       [=] { finish(options, ticker, first, ticks); });
+}
+
+} // namespace
+
+double cpuSeconds(qint64 pid)
+{
+    // The command name in field 2 may hold spaces; the fields after it are plain numbers.
+    const QByteArray stat = readProcFile(QStringLiteral("/proc/%1/stat").arg(pid));
+    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+    const qint64 ticks = fields.at(11).toLongLong() + fields.at(12).toLongLong(); // utime, stime
+    return double(ticks) / double(sysconf(_SC_CLK_TCK));
+}
+
+qint64 selfStatusKb(const char *field)
+{
+    const QByteArray key = QByteArray(field) + ':';
+    for (const QByteArray &line : readProcFile(QStringLiteral("/proc/self/status")).split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed().split(' ').first().toLongLong();
+    }
+    qFatal("no %s in /proc/self/status", field);
+}
+
+void printRecord(const QJsonObject &record)
+{
+    std::printf("%s\n", QJsonDocument(record).toJson(QJsonDocument::Compact).constData());
+    std::fflush(stdout);
+}
+
+RunOptions parseRunOptions(const QStringList &arguments, const QString &subject)
+{
+    QCommandLineParser parser;
+    parser.addOptions({{"interval", "First counter's interval in ms.", "ms", "1000"},
+                       {"seconds", "Length of the measured run.", "s", "10"},
+                       {"both", "Run the second counter too."},
+                       {"load", "Label for the record.", "text", "quiet"},
+                       {"xserver", "X server process id.", "pid", "0"}});
+    parser.process(arguments);
+    return {subject,
+            parser.value("interval").toInt(),
+            parser.value("seconds").toInt(),
+            parser.isSet("both"),
+            parser.value("load"),
+            parser.value("xserver").toLongLong()};
+}
+
+void measureRun(const RunOptions &options, const Ticker &ticker)
+{
+    QTimer::singleShot(settleMilliseconds, qApp, [=] { begin(options, ticker); });
+}
+
+} // namespace bench

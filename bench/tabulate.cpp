@@ -1,0 +1,273 @@
+// SPDX-License-Identifier: MIT
+// Turns the records that the bench programs printed (one JSON object a line) into the table of
+// figures, ratios to the baseline and budgets, printed as text and written as JSON.
+//   tabulate records.jsonl result.json "machine"
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+using Records = QList<QJsonObject>;
+using Match = std::function<bool(const QJsonObject &)>;
+
+struct Row {
+    QString measure;
+    QString tickwell;
+    QString baseline;
+    QString ratio;
+    QString budget;
+    QString verdict; // PASS, MISS, or empty where there is no budget
+};
+
+struct Stats {
+    double median;
+    double low;
+    double high;
+    qsizetype count;
+};
+
+Stats stats(const QJsonArray &values)
+{
+    QList<double> sorted;
+    for (const QJsonValue &value : values)
+        sorted << value.toDouble();
+    std::sort(sorted.begin(), sorted.end());
+    const qsizetype n = sorted.size();
+    const double median = n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+    return {median, sorted.first(), sorted.last(), n};
+}
+
+QString describe(const Stats &s, int decimals)
+{
+    return QStringLiteral("%1 (%2–%3, n=%4)")
+        .arg(s.median, 0, 'f', decimals)
+        .arg(s.low, 0, 'f', decimals)
+        .arg(s.high, 0, 'f', decimals)
+        .arg(s.count);
+}
+
+std::optional<QJsonObject> find(const Records &records, const Match &match)
+{
+    const auto found = std::find_if(records.cbegin(), records.cend(), match);
+    return found == records.cend() ? std::nullopt : std::optional(*found);
+}
+
+Match kind(const QString &kind, const QString &subject)
+{
+    return [=](const QJsonObject &r) { return r["kind"] == kind && r["subject"] == subject; };
+}
+
+Match run(const QString &subject, int interval, bool both, const QString &load)
+{
+    return [=](const QJsonObject &r) {
+        return kind("run", subject)(r) && r["interval"] == interval && r["both"] == both &&
+               r["load"] == load;
+    };
+}
+
+QString ratio(double tickwell, double baseline)
+{
+    return baseline > 0 ? QString::number(tickwell / baseline, 'f', 2) : QString();
+}
+
+QString verdict(bool pass)
+{
+    return pass ? QStringLiteral("PASS") : QStringLiteral("MISS");
+}
+
+QList<Row> startupRows(const Records &records)
+{
+    const auto tickwell = find(records, kind("startup", "tickwell"));
+    const auto baseline = find(records, kind("startup", "baseline"));
+    if (!tickwell || !baseline)
+        return {};
+    const QJsonArray steps = (*tickwell)["steps_ms"].toArray();
+    const Stats first = stats(steps[0].toArray());
+    const Stats base = stats((*baseline)["steps_ms"].toArray()[0].toArray());
+    QList<Row> rows{{"start: fork → first window mapped, ms", describe(first, 1), describe(base, 1),
+                     ratio(first.median, base.median), "≤ 40", verdict(first.median <= 40)}};
+    if (steps.size() > 1) {
+        const Stats second = stats(steps[1].toArray());
+        rows.append({"start: first map → second map, ms", describe(second, 1), "", "", "2000 ± 20",
+                     verdict(std::abs(second.median - 2000) <= 20)});
+    }
+    return rows;
+}
+
+QString mebibytes(double kilobytes)
+{
+    return QString::number(kilobytes / 1024, 'f', 1);
+}
+
+QList<Row> memoryRows(const Records &records)
+{
+    const auto memory = find(records, kind("memory", "tickwell"));
+    const auto baseline = find(records, run("baseline", 1000, false, "quiet"));
+    if (!memory)
+        return {};
+    const double peak = (*memory)["hwm_kb"].toDouble();
+    const double base = baseline ? (*baseline)["hwm_kb"].toDouble() : 0;
+    const double growth = (*memory)["soak_growth_kb"].toDouble();
+    const QString soak =
+        QStringLiteral("memory: RSS growth after %1 cycles of each of %2 windows, kB")
+            .arg((*memory)["cycles"].toInt())
+            .arg((*memory)["windows"].toArray().size());
+    return {{"memory: peak RSS (VmHWM), every window opened and closed, MiB", mebibytes(peak),
+             baseline ? mebibytes(base) : "", ratio(peak, base), "≤ 32", verdict(peak <= 32768)},
+            {soak, QString::number(growth, 'f', 0), "", "", "≤ 1024", verdict(growth <= 1024)}};
+}
+
+double perMinute(const QJsonObject &r, const char *field)
+{
+    return r[field].toDouble() * 60000 / r["elapsed_ms"].toDouble();
+}
+
+struct CpuCase {
+    const char *name;
+    int interval;
+    bool both;
+    double budget; // CPU seconds per minute of the program; 0 for none
+};
+
+const CpuCase cpuCases[] = {
+    {"first counter at 1000 ms", 1000, false, 0.1},
+    {"first counter at 10 ms", 10, false, 1.0},
+    {"both counters at 1000 ms", 1000, true, 0},
+};
+
+QList<Row> cpuRows(const Records &records, const CpuCase &c)
+{
+    const auto tickwell = find(records, run("tickwell", c.interval, c.both, "quiet"));
+    const auto baseline = find(records, run("baseline", c.interval, c.both, "quiet"));
+    if (!tickwell)
+        return {};
+    QList<Row> rows;
+    for (const char *field : {"cpu_s", "xserver_cpu_s"}) {
+        const double t = perMinute(*tickwell, field);
+        const double b = baseline ? perMinute(*baseline, field) : 0;
+        const bool program = field == std::string_view("cpu_s");
+        const bool budgeted = program && c.budget > 0;
+        rows.append({QStringLiteral("CPU s/min of the %1, %2")
+                         .arg(program ? "program" : "X server", c.name),
+                     QString::number(t, 'f', 3), baseline ? QString::number(b, 'f', 3) : "",
+                     ratio(t, b), budgeted ? QStringLiteral("≤ %1").arg(c.budget) : "",
+                     budgeted ? verdict(t <= c.budget) : ""});
+    }
+    return rows;
+}
+
+QString ticks(const std::optional<QJsonObject> &r)
+{
+    if (!r)
+        return {};
+    const qint64 counted = (*r)["counted"].toInteger();
+    const qint64 expected = (*r)["expected"].toInteger();
+    return QStringLiteral("%1 / %2 (%3%4)")
+        .arg(counted)
+        .arg(expected)
+        .arg(counted >= expected ? "+" : "")
+        .arg(counted - expected);
+}
+
+QList<Row> accuracyRows(const Records &records, const QString &load)
+{
+    QList<Row> rows;
+    for (int interval : {1000, 100, 10}) {
+        const auto tickwell = find(records, run("tickwell", interval, false, load));
+        if (!tickwell)
+            continue;
+        const qint64 miss =
+            (*tickwell)["counted"].toInteger() - (*tickwell)["expected"].toInteger();
+        rows.append({QStringLiteral("ticks counted / due after %1 s at %2 ms, %3")
+                         .arg((*tickwell)["elapsed_ms"].toInteger() / 1000)
+                         .arg(interval)
+                         .arg(load),
+                     ticks(tickwell), ticks(find(records, run("baseline", interval, false, load))),
+                     "", "± 1", verdict(std::abs(miss) <= 1)});
+    }
+    return rows;
+}
+
+QList<Row> table(const Records &records)
+{
+    QList<Row> rows = startupRows(records) + memoryRows(records);
+    for (const CpuCase &c : cpuCases)
+        rows += cpuRows(records, c);
+    return rows + accuracyRows(records, "quiet") + accuracyRows(records, "loaded");
+}
+
+Records readRecords(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        qFatal("cannot read %s", qPrintable(path));
+    Records records;
+    while (!file.atEnd()) {
+        const QJsonDocument line = QJsonDocument::fromJson(file.readLine());
+        if (line.isObject())
+            records << line.object();
+    }
+    return records;
+}
+
+void print(const QList<Row> &rows)
+{
+    QTextStream out(stdout);
+    const QString header[] = {"measure", "Tickwell", "baseline", "ratio", "budget", ""};
+    out << Qt::left << qSetFieldWidth(72) << header[0] << qSetFieldWidth(34) << header[1]
+        << header[2] << qSetFieldWidth(7) << header[3] << qSetFieldWidth(11) << header[4]
+        << qSetFieldWidth(0) << '\n';
+    for (const Row &r : rows)
+        out << qSetFieldWidth(72) << r.measure << qSetFieldWidth(34) << r.tickwell << r.baseline
+            << qSetFieldWidth(7) << r.ratio << qSetFieldWidth(11) << r.budget << qSetFieldWidth(0)
+            << r.verdict << '\n';
+}
+
+void write(const QString &path, const QList<Row> &rows, const Records &records,
+           const QString &machine)
+{
+    QJsonArray table;
+    for (const Row &r : rows)
+        table.append(QJsonObject{{"measure", r.measure},
+                                 {"tickwell", r.tickwell},
+                                 {"baseline", r.baseline},
+                                 {"ratio", r.ratio},
+                                 {"budget", r.budget},
+                                 {"verdict", r.verdict}});
+    QJsonArray raw;
+    for (const QJsonObject &record : records)
+        raw.append(record);
+    const QJsonObject result{{"date", QDateTime::currentDateTime().toString(Qt::ISODate)},
+                             {"machine", machine},
+                             {"table", table},
+                             {"records", raw}};
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    file.write(QJsonDocument(result).toJson());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 4)
+        qFatal("usage: tabulate records.jsonl result.json machine");
+    const Records records = readRecords(arguments[1]);
+    const QList<Row> rows = table(records);
+    print(rows);
+    write(arguments[2], rows, records, arguments[3]);
+    return 0;
+}
