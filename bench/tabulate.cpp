@@ -198,12 +198,25 @@ QList<Row> accuracyRows(const Records &records, const QString &load)
     return rows;
 }
 
+// The machine's load average (1, 5 and 15 minutes) as each phase began.
+QList<Row> loadRows(const Records &records)
+{
+    QList<Row> rows;
+    for (const QJsonObject &r : records) {
+        if (r["kind"] == "load")
+            rows.append({"load average before " + r["phase"].toString(), r["loadavg"].toString(),
+                         "", "", "", ""});
+    }
+    return rows;
+}
+
 QList<Row> table(const Records &records)
 {
     QList<Row> rows = startupRows(records) + memoryRows(records);
     for (const CpuCase &c : cpuCases)
         rows += cpuRows(records, c);
-    return rows + accuracyRows(records, "quiet") + accuracyRows(records, "loaded");
+    return rows + accuracyRows(records, "quiet") + accuracyRows(records, "loaded") +
+           loadRows(records);
 }
 
 Records readRecords(const QString &path)
