@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMessageBox>
+#include <QPixmapCache>
 #include <QScreen>
 
 namespace ui {
@@ -74,6 +75,9 @@ void Windows::unload(const QString &name)
     window->removeEventFilter(this);
     window->hide();
     window->deleteLater();
+    // The style caches each button's look under the palette it was painted with, and every
+    // window made from its design has a palette of its own: those looks are never used again.
+    QPixmapCache::clear();
 }
 
 void Windows::silence(QWidget *window)
