@@ -129,6 +129,25 @@ class TestForm1 : public QObject {
         QCOMPARE(program.second(), QStringLiteral("0:0:0"));
     }
 
+    // The menu bar's height changes with the language of its captions; the client area must not.
+    void secondRowStaysWholeWhenTheLanguageChanges()
+    {
+        Program program;
+        Form1 &form = program.form1();
+        form.Form1_MnuFarsi_Click();
+        form.Form1_MnuStart_Click();
+        form.Form1_MnuEnglish_Click();
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(rowWhole(program, "Label8"));
+        QCOMPARE(ui::outerHeight(&form), 2430);
+        form.Form1_MnuFarsi_Click();
+        form.Form1_MnuStop_Click();
+        form.Form1_MnuEnglish_Click();
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(!rowVisible(program, "Label6"));
+        QCOMPARE(ui::outerHeight(&form), 1545);
+    }
+
     void startAndStopKeepHeightAndIntervalInStep()
     {
         Program program;

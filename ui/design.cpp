@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -127,9 +128,15 @@ void applyFrame(QWidget *window)
         window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     else
         applyBorder(window);
-    if (auto *main = qobject_cast<QMainWindow *>(window))
-        main->resize(main->width(), main->height() + main->menuBar()->sizeHint().height());
-    window->setFixedSize(window->size());
+    // A main window's design size is its client area. That stays fixed, and the window around
+    // it follows the menu bar, whose height changes with the captions' language.
+    if (auto *main = qobject_cast<QMainWindow *>(window)) {
+        main->centralWidget()->setFixedSize(main->size());
+        main->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        main->layout()->activate();
+    } else {
+        window->setFixedSize(window->size());
+    }
 }
 
 } // namespace
@@ -233,14 +240,13 @@ void setChecked(QAction *entry, bool checked)
 
 int outerHeight(const QMainWindow *window)
 {
-    const int client = window->height() - window->menuBar()->sizeHint().height();
-    return client * twipsPerPixel + titleAndMenuTwips;
+    return window->centralWidget()->height() * twipsPerPixel + titleAndMenuTwips;
 }
 
 void setOuterHeight(QMainWindow *window, int twips)
 {
-    const int client = pixels(twips - titleAndMenuTwips);
-    window->setFixedHeight(client + window->menuBar()->sizeHint().height());
+    window->centralWidget()->setFixedHeight(pixels(twips - titleAndMenuTwips));
+    window->layout()->activate();
 }
 
 void applyDesign(QWidget *window)
