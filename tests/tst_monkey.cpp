@@ -51,6 +51,16 @@ QString described(const QStringList &steps)
 class TestMonkey : public QObject {
     Q_OBJECT
 
+  public:
+    TestMonkey()
+    {
+        // Qt Test stops a test function after five minutes unless told otherwise; a long run
+        // gets five milliseconds an action, which is several times what it needs.
+        if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+            qputenv("QTEST_FUNCTION_TIMEOUT",
+                    QByteArray::number(qint64(actionsFromEnvironment()) * 5 + 300000));
+    }
+
   private slots:
     void initTestCase() { testLog = qInstallMessageHandler(quietPlatform); }
 
