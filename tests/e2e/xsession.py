@@ -31,8 +31,10 @@ class XSession:
     def __enter__(self):
         read_end, write_end = os.pipe()
         geometry = f"{SCREEN[0]}x{SCREEN[1]}x24"
+        # Without -noreset the server starts over whenever its last client leaves, and a
+        # program connecting at that moment is turned away.
         self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", geometry,
-                     "-nolisten", "tcp"], pass_fds=(write_end,))
+                     "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,))
         os.close(write_end)
         with os.fdopen(read_end) as numbers:
             display = numbers.readline().strip()
