@@ -104,7 +104,7 @@ QString keyName(QKeyCombination key)
 
 class World {
   public:
-    World();
+    explicit World(bool describing);
 
     void perform(const Action &action);
     bool failed() const { return !failure.isEmpty(); }
@@ -120,6 +120,7 @@ class World {
     QList<QWidget *> openWindows(bool withMain) const;
     void fail(const QString &rule, const QString &detail);
     void settle();
+    void note(const QString &what);
 
     void pressKey(quint32 choice);
     void chooseEntry(quint32 choice);
@@ -136,6 +137,7 @@ class World {
     void checkWindows();
     void checkMessagesAndBeeps();
 
+    const bool describing_;
     RealTimeMute mute_;
     ui::Windows windows_;
     qint64 now_ = 0;
@@ -149,7 +151,7 @@ class World {
     QList<QAction *> entries_;
 };
 
-World::World()
+World::World(bool describing) : describing_(describing)
 {
     qApp->installEventFilter(&mute_);
     app::defineWindows(windows_);
@@ -187,6 +189,12 @@ void World::settle()
 {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void World::note(const QString &what)
+{
+    if (describing_)
+        log << what;
 }
 
 QStringList World::texts(int row)
@@ -246,19 +254,19 @@ void World::pressKey(quint32 choice)
     const QKeyCombination key = keys_[choice % keys_.size()];
     QWidget *window = QApplication::activeWindow();
     if (!window) {
-        log << QStringLiteral("press %1 with no window active").arg(keyName(key));
+        note(QStringLiteral("press %1 with no window active").arg(keyName(key)));
         return;
     }
     QWidget *focus = QApplication::focusWidget();
     QWidget *target = focus && focus->window() == window ? focus : window;
-    log << QStringLiteral("press %1 in %2").arg(keyName(key), window->objectName());
+    note(QStringLiteral("press %1 in %2").arg(keyName(key), window->objectName()));
     QTest::keyClick(target, key.key(), key.keyboardModifiers());
 }
 
 void World::chooseEntry(quint32 choice)
 {
     QAction *entry = entries_[choice % entries_.size()];
-    log << QStringLiteral("choose %1").arg(entry->objectName());
+    note(QStringLiteral("choose %1").arg(entry->objectName()));
     entry->trigger();
 }
 
@@ -274,22 +282,24 @@ void World::clickButton(quint32 choice)
                 buttons << button;
     }
     if (buttons.isEmpty()) {
-        log << QStringLiteral("no button to click");
+        note(QStringLiteral("no button to click"));
         return;
     }
     QAbstractButton *button = buttons[choice % buttons.size()];
-    log << QStringLiteral("click %1 in %2")
-               .arg(button->objectName(), button->window()->objectName());
+    note(
+        QStringLiteral("click %1 in %2").arg(button->objectName(), button->window()->objectName()));
     button->click();
 }
 
 void World::activate(quint32 choice)
 {
     const QList<QWidget *> open = openWindows(true);
-    if (open.isEmpty())
+    if (open.isEmpty()) {
+        note(QStringLiteral("no window to activate"));
         return;
+    }
     QWidget *window = open[choice % open.size()];
-    log << QStringLiteral("activate %1").arg(window->objectName());
+    note(QStringLiteral("activate %1").arg(window->objectName()));
     window->activateWindow();
 }
 
@@ -297,17 +307,17 @@ void World::close(quint32 choice)
 {
     const QList<QWidget *> open = openWindows(false);
     if (open.isEmpty()) {
-        log << QStringLiteral("no secondary window to close");
+        note(QStringLiteral("no secondary window to close"));
         return;
     }
     QWidget *window = open[choice % open.size()];
-    log << QStringLiteral("window manager closes %1").arg(window->objectName());
+    note(QStringLiteral("window manager closes %1").arg(window->objectName()));
     window->close();
 }
 
 void World::pause(qint64 milliseconds)
 {
-    log << QStringLiteral("wait %1 ms").arg(milliseconds);
+    note(QStringLiteral("wait %1 ms").arg(milliseconds));
     const qint64 until = now_ + milliseconds;
     while (!failed()) {
         Driver *next = nullptr;
@@ -465,11 +475,11 @@ QList<Action> randomActions(quint64 seed, int count)
     return actions;
 }
 
-Outcome play(const QList<Action> &actions)
+Outcome play(const QList<Action> &actions, bool describe)
 {
     Outcome outcome;
     {
-        World world;
+        World world(describe);
         for (const Action &action : actions) {
             if (world.failed())
                 break;
@@ -490,7 +500,7 @@ Outcome play(const QList<Action> &actions)
 // Delta debugging: drop ever smaller slices of the sequence while it still breaks the same rule.
 QList<Action> shrink(QList<Action> failing)
 {
-    const QString rule = ruleOf(play(failing).failure);
+    const QString rule = ruleOf(play(failing, false).failure);
     QElapsedTimer clock;
     clock.start();
     qsizetype slices = 2;
@@ -499,7 +509,7 @@ QList<Action> shrink(QList<Action> failing)
         bool dropped = false;
         for (qsizetype start = 0; start < failing.size() && !dropped; start += slice) {
             QList<Action> rest = failing.first(start) + failing.mid(start + slice);
-            const Outcome outcome = play(rest);
+            const Outcome outcome = play(rest, false);
             if (ruleOf(outcome.failure) == rule && !outcome.failure.isEmpty()) {
                 failing = rest.first(outcome.steps);
                 slices = std::max<qsizetype>(slices - 1, 2);

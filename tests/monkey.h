@@ -27,12 +27,12 @@ struct Action {
 struct Outcome {
     QString failure; // the first rule broken, empty when none was
     int steps = 0;   // actions played, up to and including the failing one
-    QStringList log; // what each action did
+    QStringList log; // what each action did, when asked to describe it
     QString summary;
 };
 
 QList<Action> randomActions(quint64 seed, int count);
-Outcome play(const QList<Action> &actions);
+Outcome play(const QList<Action> &actions, bool describe);
 // The shortest sequence found that breaks the same rule as the failing one.
 QList<Action> shrink(QList<Action> failing);
 

@@ -73,12 +73,12 @@ class TestMonkey : public QObject {
         const QList<monkey::Action> actions = monkey::randomActions(seed, count);
         QElapsedTimer clock;
         clock.start();
-        const monkey::Outcome outcome = monkey::play(actions);
+        const monkey::Outcome outcome = monkey::play(actions, false);
         qInfo("monkey: %s in %.1f s", qPrintable(outcome.summary), double(clock.elapsed()) / 1000);
         if (outcome.failure.isEmpty())
             return;
         const QList<monkey::Action> shortest = monkey::shrink(actions.first(outcome.steps));
-        const monkey::Outcome again = monkey::play(shortest);
+        const monkey::Outcome again = monkey::play(shortest, true);
         QFAIL(qPrintable(QStringLiteral("seed %1, action %2: %3\nshortest sequence found "
                                         "(%4 actions), failing with: %5%6")
                              .arg(seed)
