@@ -15,7 +15,6 @@
 #include <QMenu>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QTimer>
 #include <QtTest>
 #include <algorithm>
 #include <optional>
@@ -34,18 +33,16 @@ const QString cycleMessages[] = {
 const QString secondTimerOptions = QStringLiteral("There Is No Option Available For Second Timer!");
 
 // Keys a user presses in a dialog; the menu shortcuts come from the main window's entries.
-const QKeyCombination dialogKeys[] = {
-    Qt::Key_Space, Qt::Key_Return,      Qt::Key_Enter,       Qt::Key_Escape,     Qt::Key_Tab,
-    Qt::Key_Up,    Qt::ALT | Qt::Key_O, Qt::ALT | Qt::Key_D, Qt::ALT | Qt::Key_X};
+// Access keys (Alt+O and the like) are left out: their button clicks 100 ms later on a real-time
+// timer, which no run could repeat exactly.
+const QKeyCombination dialogKeys[] = {Qt::Key_Space,  Qt::Key_Return, Qt::Key_Enter,
+                                      Qt::Key_Escape, Qt::Key_Tab,    Qt::Key_Up};
 
-// The run follows the fake clock alone: a real-time timeout, which would tick a counter or end
+// The run follows the fake clock alone: every real-time timeout, which would tick a counter or end
 // the splash whenever the machine happens to be slow, is swallowed.
 class RealTimeMute : public QObject {
   protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        return event->type() == QEvent::Timer && qobject_cast<QTimer *>(watched);
-    }
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::Timer; }
 };
 
 // Ticks a timer at the moments its interval falls due on the fake clock, as its QTimer would.
