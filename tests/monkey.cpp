@@ -118,6 +118,13 @@ class World {
     void fail(const QString &rule, const QString &detail);
     void settle();
     void note(const QString &what);
+    // One of the items by the action's choice, or none (noted) when there is none to take.
+    template <class Item> Item *pick(const QList<Item *> &items, quint32 choice, const char *none)
+    {
+        if (items.isEmpty())
+            note(QString::fromLatin1(none));
+        return items.isEmpty() ? nullptr : items[choice % items.size()];
+    }
 
     void pressKey(quint32 choice);
     void chooseEntry(quint32 choice);
@@ -278,11 +285,9 @@ void World::clickButton(quint32 choice)
             if (button->isVisible() && button->isEnabled())
                 buttons << button;
     }
-    if (buttons.isEmpty()) {
-        note(QStringLiteral("no button to click"));
+    QAbstractButton *button = pick(buttons, choice, "no button to click");
+    if (!button)
         return;
-    }
-    QAbstractButton *button = buttons[choice % buttons.size()];
     note(
         QStringLiteral("click %1 in %2").arg(button->objectName(), button->window()->objectName()));
     button->click();
@@ -290,24 +295,18 @@ void World::clickButton(quint32 choice)
 
 void World::activate(quint32 choice)
 {
-    const QList<QWidget *> open = openWindows(true);
-    if (open.isEmpty()) {
-        note(QStringLiteral("no window to activate"));
+    QWidget *window = pick(openWindows(true), choice, "no window to activate");
+    if (!window)
         return;
-    }
-    QWidget *window = open[choice % open.size()];
     note(QStringLiteral("activate %1").arg(window->objectName()));
     window->activateWindow();
 }
 
 void World::close(quint32 choice)
 {
-    const QList<QWidget *> open = openWindows(false);
-    if (open.isEmpty()) {
-        note(QStringLiteral("no secondary window to close"));
+    QWidget *window = pick(openWindows(false), choice, "no secondary window to close");
+    if (!window)
         return;
-    }
-    QWidget *window = open[choice % open.size()];
     note(QStringLiteral("window manager closes %1").arg(window->objectName()));
     window->close();
 }
