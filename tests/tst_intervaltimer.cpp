@@ -90,14 +90,6 @@ class TestIntervalTimer : public QObject {
         timer.deliverDueTicks();
         QCOMPARE(ticks, 3);
     }
-
-    void realTimerTicks()
-    {
-        ui::IntervalTimer timer;
-        QSignalSpy spy(&timer, &ui::IntervalTimer::tick);
-        timer.setInterval(5);
-        QVERIFY(spy.wait(1000));
-    }
 };
 
 QTEST_MAIN(TestIntervalTimer)

@@ -180,7 +180,6 @@ class TestWindows : public QObject {
         QVERIFY(entry->isChecked());
     }
 
-    void twips() { QCOMPARE(ui::pixels(2910), 194); }
 };
 
 QTEST_MAIN(TestWindows)
