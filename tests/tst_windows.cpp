@@ -179,7 +179,6 @@ class TestWindows : public QObject {
         entry->trigger();
         QVERIFY(entry->isChecked());
     }
-
 };
 
 QTEST_MAIN(TestWindows)
