@@ -32,7 +32,10 @@ class Windows : public QObject {
     QWidget &get(const QString &name);
     template <class Form> Form &get(const QString &name)
     {
-        return *checked(qobject_cast<Form *>(&get(name)), name, name);
+        auto *form = qobject_cast<Form *>(&get(name));
+        if (!form)
+            qFatal("%s is not a %s", qPrintable(name), Form::staticMetaObject.className());
+        return *form;
     }
     QWidget *find(const QString &name) const { return loaded_.value(name); }
 
