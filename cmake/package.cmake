@@ -17,11 +17,11 @@ set(CPACK_PACKAGE_CONTACT "Tickwell developers <developers@tickwell.invalid>"
     CACHE STRING "Maintainer of the Debian package, as Name <address>")
 set(CPACK_STRIP_FILES ON)
 # Stripping keeps the compiler's .comment and .note sections, which Debian's strip drops as well.
+set(installedProgram "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tickwell")
 install(CODE "
   if(CMAKE_INSTALL_DO_STRIP)
     execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment --remove-section=.note
-                            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tickwell\"
-                    COMMAND_ERROR_IS_FATAL ANY)
+                            \"${installedProgram}\" COMMAND_ERROR_IS_FATAL ANY)
   endif()")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
