@@ -5,17 +5,33 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tickwell)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# Debian shows the long description as it stands: lines of at most 80 characters.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-       "Tickwell counts elapsed time on two independent counters shown as large hour, minute\n"
-       "and second digits. Either counter can be reset, the first can beep on every tick and\n"
-       "its look and speed can be changed. Captions switch between English and Farsi at run\n"
-       "time.")
-set(CPACK_PACKAGE_CONTACT "Arman Tavakoli <tickwell@users.noreply.github.com>")
+       "Tickwell counts elapsed time on two independent counters, shown as large\n"
+       "hour, minute and second digits. Either counter can be reset, the first can\n"
+       "beep on every tick, and its colours, font and speed can be changed. Every\n"
+       "caption switches between English and Farsi while the program runs.")
+# No address reaches the project, so the default names the developers at a domain that is
+# reserved never to exist (RFC 2606); whoever publishes the package sets their own.
+set(CPACK_PACKAGE_CONTACT "Tickwell developers <developers@tickwell.invalid>"
+    CACHE STRING "Maintainer of the Debian package, as Name <address>")
 set(CPACK_STRIP_FILES ON)
+# Stripping keeps the compiler's .comment and .note sections, which Debian's strip drops as well.
+set(installedProgram "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tickwell")
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment --remove-section=.note
+                            \"${installedProgram}\" COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/tickwell/tickwell")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The xcb platform plugin, and a face with Arabic-script glyphs for the Farsi captions.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
 include(CPack)
+
+# The changelog's latest entry names the version being packaged.
+file(STRINGS ${PROJECT_SOURCE_DIR}/data/changelog latest LIMIT_COUNT 1)
+if(NOT latest MATCHES "^tickwell \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "data/changelog: the latest entry is not for version ${PROJECT_VERSION}")
+endif()
