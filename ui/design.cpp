@@ -36,8 +36,9 @@ QColor systemColourByIndex(int index)
     return index == 18 ? palette.color(QPalette::ButtonText) : palette.color(QPalette::Window);
 }
 
-// A label shows no access key: "&&" is one ampersand and a lone "&" is dropped.
-QString labelText(const QString &caption)
+} // namespace
+
+QString plainText(const QString &caption)
 {
     QString text;
     text.reserve(caption.size());
@@ -48,6 +49,8 @@ QString labelText(const QString &caption)
     }
     return text;
 }
+
+namespace {
 
 QString labelCaption(const QString &text)
 {
@@ -215,7 +218,7 @@ QString caption(const QObject *control)
 void setCaption(QObject *control, const QString &text)
 {
     if (auto *label = qobject_cast<QLabel *>(control))
-        label->setText(labelText(text));
+        label->setText(plainText(text));
     else if (auto *button = qobject_cast<QAbstractButton *>(control))
         button->setText(text);
     else if (auto *frame = qobject_cast<QGroupBox *>(control))

@@ -36,6 +36,8 @@ QColor foreColour(const QWidget *widget);
 // Captions use "&" before the access key and "&&" for one ampersand, whatever the control.
 QString caption(const QObject *control);
 void setCaption(QObject *control, const QString &text);
+// A caption as shown and read: no access key, and "&&" is one ampersand.
+QString plainText(const QString &caption);
 
 // A menu entry's check mark changes only when the program sets it, never by being chosen.
 void setChecked(QAction *entry, bool checked);

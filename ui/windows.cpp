@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/windows.h"
 
+#include "ui/accessible.h"
 #include "ui/design.h"
 
 #include <QApplication>
@@ -24,6 +25,11 @@ void centreOnScreen(QWidget *window)
 }
 
 } // namespace
+
+Windows::Windows()
+{
+    describeControlsToScreenReaders();
+}
 
 Windows::~Windows()
 {

@@ -24,7 +24,7 @@ class Windows : public QObject {
   public:
     using Factory = std::function<QWidget *(Windows &)>;
 
-    Windows() = default;
+    Windows();
     ~Windows() override;
 
     void define(const QString &name, Factory factory, OnClose onClose = OnClose::Unload);
