@@ -125,6 +125,14 @@ void applyBorder(QWidget *window)
     window->resize(window->size() + QSize(2 * border, 2 * border));
 }
 
+// Controls below the client area's bottom edge are out of sight; hidden, screen readers do not
+// read them either. They keep their captions and show again when the area grows.
+void hideWhatIsOutOfSight(QWidget *area, int height)
+{
+    for (QWidget *control : area->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        control->setVisible(control->y() < height);
+}
+
 void applyFrame(QWidget *window)
 {
     if (window->property(frameProperty).toString() == u"titled")
@@ -135,6 +143,7 @@ void applyFrame(QWidget *window)
     // it follows the menu bar, whose height changes with the captions' language.
     if (auto *main = qobject_cast<QMainWindow *>(window)) {
         main->centralWidget()->setFixedSize(main->size());
+        hideWhatIsOutOfSight(main->centralWidget(), main->height());
         main->layout()->setSizeConstraint(QLayout::SetFixedSize);
         main->layout()->activate();
     } else {
@@ -248,7 +257,9 @@ int outerHeight(const QMainWindow *window)
 
 void setOuterHeight(QMainWindow *window, int twips)
 {
-    window->centralWidget()->setFixedHeight(pixels(twips - titleAndMenuTwips));
+    const int height = pixels(twips - titleAndMenuTwips);
+    window->centralWidget()->setFixedHeight(height);
+    hideWhatIsOutOfSight(window->centralWidget(), height);
     window->layout()->activate();
 }
 
