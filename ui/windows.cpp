@@ -79,11 +79,25 @@ void Windows::unload(const QString &name)
     if (!window)
         return;
     window->removeEventFilter(this);
+    const bool hadKeys = window->isActiveWindow();
     window->hide();
     window->deleteLater();
+    if (hadKeys)
+        returnKeysToMainWindow();
     // The style caches each button's look under the palette it was painted with, and every
     // window made from its design has a palette of its own: those looks are never used again.
     QPixmapCache::clear();
+}
+
+// Without a window manager nothing passes the keys on when the window holding them goes; they
+// return to the main window, from which every command is reached.
+void Windows::returnKeysToMainWindow()
+{
+    for (auto window = loaded_.cbegin(); window != loaded_.cend(); ++window) {
+        const bool isMain = definitions_.value(window.key()).onClose == OnClose::EndProgram;
+        if (isMain && (*window)->isVisible())
+            (*window)->activateWindow();
+    }
 }
 
 void Windows::silence(QWidget *window)
@@ -124,7 +138,10 @@ void Windows::showMessageBox(const QString &text, MessageStyle style)
                                                          : QMessageBox::NoIcon,
                     programTitle, text, QMessageBox::Ok);
     openMessage_ = &box;
+    const QPointer<QWidget> hadKeys = QApplication::activeWindow();
     box.exec();
+    if (hadKeys && !ended_)
+        hadKeys->activateWindow();
 }
 
 void Windows::beep()

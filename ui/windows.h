@@ -78,6 +78,7 @@ class Windows : public QObject {
         return control;
     }
     void showMessageBox(const QString &text, MessageStyle style);
+    void returnKeysToMainWindow();
     void silence(QWidget *window);
 
     QHash<QString, Definition> definitions_;
