@@ -18,9 +18,10 @@ Form3::Form3(ui::Windows &windows) : ui_(std::make_unique<Ui::Form3>()), windows
 
 Form3::~Form3() = default;
 
-// Each frame is one group, and an option's id is its number. A click, by mouse or keyboard,
-// runs the option's handler even when it was already selected, so choosing "Second" again
-// copies the field anew; setting a caption or a check never runs it.
+// Each frame is one group, and an option's id is its number. A click, by mouse, keyboard or a
+// screen reader's action (ui/accessible.cpp), runs the option's handler even when it was already
+// selected, so choosing "Second" again copies the field anew; setting a caption or a check never
+// runs it.
 void Form3::groupOptions()
 {
     for (QGroupBox *frame : findChildren<QGroupBox *>()) {
