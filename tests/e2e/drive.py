@@ -115,13 +115,16 @@ class Run:  # one run of the program, from the splash on, seen from X and by a s
         self.heard.clear()
         x.key(key)
         x.wait_for(f"{key} to name {window} with the focus on {button}",
-                 lambda: (window, button) in self.heard)
+                   lambda: (window, button) in self.heard)
         return next(n for w in self.app if w.name == window for n in descendants(w)
                     if n.name == button and has(n, pyatspi.STATE_FOCUSED))
 
     def closes(self, button, key=None):
         # By a key, or else by the screen reader's action on its focused button.
-        x.key(key) if key else act(button)
+        if key:
+            x.key(key)
+        else:
+            act(button)
         x.wait_for("the window to close", lambda: len(self.app) == 1)
 
     def ends(self, how):
@@ -177,8 +180,8 @@ def check_options_chosen_by_screen_reader(run):
     act(option["10      (0.01 Sec)"])
     x.wait_for("the first counter at 10 ms a tick", lambda: run.reading("First") >= (0, 1, 0))
     act(option["Second"])
-    copied = x.wait_for("the seconds field in the title", lambda: run.main.name.isdigit() and
-                      run.main.name)
+    copied = x.wait_for("the seconds field in the title",
+                        lambda: run.main.name.isdigit() and run.main.name)
     x.wait_for("the seconds field to move on", lambda: str(run.reading("First")[2]) != copied)
     act(option["Second"])
     x.wait_for("choosing Second again to copy the field anew", lambda: run.main.name != copied)
