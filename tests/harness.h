@@ -1,60 +1,194 @@
 // SPDX-License-Identifier: MIT
-// A running program for widget tests: every window defined, the main window shown, beeps and
-// messages counted instead of heard and clicked, and no real clock driving the counters.
+// The real windows, driven and read through short words that the scenario table and the monkey
+// share. Beeps and messages are counted instead of heard and clicked, and time passes only when
+// the test says so: the counters' own timers never fire.
 #pragma once
 
+#include "app/form5.h"
 #include "app/program.h"
 #include "stopwatch/form1.h"
 #include "ui/design.h"
 #include "ui/windows.h"
 
+#include <QAbstractButton>
 #include <QAction>
-#include <QCoreApplication>
 #include <QLabel>
-#include <QStringList>
+#include <QtTest>
 
-struct Program {
+inline const QStringList windowNames = {"Form1", "Form2", "Form3", "Form4",
+                                        "Form5", "Form6", "Form7", "Form8"};
+inline const QStringList counterFields[] = {{"Label1", "Label2", "Label3"},
+                                            {"Label6", "Label7", "Label8"}};
+
+class Program : public QObject {
+  public:
     ui::Windows windows;
     int beeps = 0;
-    QStringList messages;
-    QList<ui::MessageStyle> styles;
+    QStringList messages; // "i " before a message with the information icon
 
     Program()
     {
+        qApp->installEventFilter(this);
         app::defineWindows(windows);
         windows.beeper = [this] { ++beeps; };
         windows.messenger = [this](const QString &text, ui::MessageStyle style) {
-            messages << text;
-            styles << style;
+            messages << (style == ui::MessageStyle::OkInformation ? "i " : "") + text;
         };
-        windows.show(QStringLiteral("Form1"));
-        form1().Timer1.setInterval(0); // the tests tick by hand
+        app::start(windows);
     }
+    ~Program() override { qApp->removeEventFilter(this); }
 
-    Form1 &form1() { return windows.get<Form1>(QStringLiteral("Form1")); }
-    QLabel &label(const QString &name) { return windows.control<QLabel>("Form1", name); }
-    QAction &entry(const QString &name) { return windows.control<QAction>("Form1", name); }
-
-    // "h:m:s" of the first (Label1-3) or second (Label6-8) counter.
-    QString first() { return row({"Label1", "Label2", "Label3"}); }
-    QString second() { return row({"Label6", "Label7", "Label8"}); }
-    QString row(const QStringList &fields)
+    Form1 &form1() { return windows.get<Form1>("Form1"); }
+    ui::IntervalTimer &timer(int row) { return row == 0 ? form1().Timer1 : form1().Timer2; }
+    QString reading(int row)
     {
         QStringList texts;
-        for (const QString &field : fields)
-            texts << ui::caption(&label(field));
+        for (const QString &field : counterFields[row])
+            texts << ui::caption(&windows.control<QLabel>("Form1", field));
         return texts.join(u':');
     }
-    void setFirst(const QString &hms) { setRow({"Label1", "Label2", "Label3"}, hms); }
-    void setRow(const QStringList &fields, const QString &hms)
+
+    // "F2", "Ctrl+B": a key to the main window. "Form6.Command1": a click. "s=3": three seconds
+    // pass. "first=0:59:59": the first counter reads so. "close=Form3": the window manager
+    // closes a window. "handover": the splash's timer fires.
+    void act(const QString &action)
     {
-        const QStringList parts = hms.split(u':');
-        for (int i = 0; i < 3; ++i)
-            ui::setCaption(&label(fields[i]), parts[i]);
+        const QString word = action.section(u'=', 0, 0), value = action.section(u'=', 1);
+        if (word == u"s")
+            pass(value.toInt());
+        else if (word == u"first" || word == u"second")
+            setReading(word == u"first" ? 0 : 1, value);
+        else if (word == u"close")
+            windows.get(value).close();
+        else if (word == u"handover")
+            windows.get<Form5>("Form5").Form5_Timer1_Timer();
+        else if (word.contains(u'.'))
+            QTest::mouseClick(&control<QAbstractButton>(word), Qt::LeftButton);
+        else
+            press(QKeySequence(word));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    static void flushDeletes()
+    // What the user can see or the program holds, as text: see the scenario table's head.
+    QString probe(const QString &name)
     {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QString thing = name.section(u':', 0, 0), aspect = name.section(u':', 1);
+        if (thing == u"first" || thing == u"second")
+            return reading(thing == u"first" ? 0 : 1);
+        if (thing == u"beeps")
+            return QString::number(beeps);
+        if (thing == u"messages")
+            return messages.join(" + ");
+        if (thing == u"marks")
+            return marks();
+        if (thing == u"open" || thing == u"loaded")
+            return windowsThat(thing == u"open");
+        if (thing == u"ended")
+            return windows.ended() ? "yes" : "no";
+        if (thing == u"interval" || thing == u"interval2")
+            return QString::number(timer(thing == u"interval" ? 0 : 1).interval());
+        if (thing == u"height")
+            return QString::number(ui::outerHeight(&form1()));
+        if (thing == u"row2")
+            return secondRow();
+        if (thing == u"splash")
+            return QString::number(windows.get<Form5>("Form5").Timer1.interval());
+        QObject &object = thing.contains(u'.') ? control<QObject>(thing) : windows.get(thing);
+        return aspect.isEmpty() ? ui::caption(&object)
+                                : widgetAspect(*qobject_cast<QWidget *>(&object), aspect);
+    }
+
+    QString marks()
+    {
+        QStringList marked;
+        for (const char *entry : {"MnuBeep", "MnunoBeep", "MnuEnglish", "MnuFarsi"})
+            if (windows.control<QAction>("Form1", entry).isChecked())
+                marked << entry;
+        return marked.join(u',');
+    }
+
+  protected:
+    // The counters' timers tick only through pass().
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        return event->type() == QEvent::Timer &&
+               qobject_cast<ui::IntervalTimer *>(watched->parent());
+    }
+
+  private:
+    template <class Control> Control &control(const QString &path)
+    {
+        return windows.control<Control>(path.section(u'.', 0, 0), path.section(u'.', 1));
+    }
+
+    void press(const QKeySequence &key)
+    {
+        form1().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form1()));
+        QTest::keySequence(&form1(), key);
+    }
+
+    // Each running timer ticks once for every whole interval in the time that passes.
+    void pass(int seconds)
+    {
+        for (int row : {0, 1})
+            if (const int interval = timer(row).interval(); interval > 0)
+                for (qint64 i = 0; i < qint64(seconds) * 1000 / interval; ++i)
+                    emit timer(row).tick();
+    }
+
+    void setReading(int row, const QString &hms)
+    {
+        for (int i = 0; i < 3; ++i)
+            ui::setCaption(&windows.control<QLabel>("Form1", counterFields[row][i]),
+                           hms.section(u':', i, i));
+    }
+
+    QString windowsThat(bool visible)
+    {
+        QStringList names;
+        for (const QWidget *window : QApplication::topLevelWidgets())
+            if (windowNames.contains(window->objectName()) &&
+                (visible ? window->isVisible() : windows.find(window->objectName()) == window))
+                names << window->objectName();
+        names.sort();
+        return names.join(u',');
+    }
+
+    // Whether the second row is in sight: whole, cut off, or hidden below the client area.
+    QString secondRow()
+    {
+        const QRect row = windows.control<QLabel>("Form1", "Label8").geometry();
+        const int room = form1().centralWidget()->height();
+        return row.bottom() < room ? "shown" : row.top() >= room ? "hidden" : "cut";
+    }
+
+    static QString widgetAspect(QWidget &widget, const QString &aspect)
+    {
+        const QFont font = widget.font();
+        if (aspect == u"width")
+            return QString::number(widget.width());
+        if (aspect == u"focus") {
+            widget.activateWindow();
+            return QTest::qWaitForWindowActive(&widget) && QApplication::focusWidget()
+                       ? QApplication::focusWidget()->objectName()
+                       : QString();
+        }
+        if (aspect == u"fore")
+            return ui::foreColour(&widget).name();
+        if (aspect == u"back")
+            return ui::backColour(&widget).name();
+        if (aspect == u"font")
+            return QStringLiteral("%1%2%3%4")
+                .arg(font.family(), font.bold() ? " bold" : "", font.italic() ? " italic" : "",
+                     font.underline() ? " underline" : "");
+        if (aspect == u"picture") {
+            const QPixmap picture = qobject_cast<QLabel *>(&widget)->pixmap();
+            return QStringLiteral("%1x%2%3")
+                .arg(picture.deviceIndependentSize().width())
+                .arg(picture.deviceIndependentSize().height())
+                .arg(picture.devicePixelRatio() == qApp->devicePixelRatio() ? " sharp" : "");
+        }
+        return qobject_cast<QAbstractButton *>(&widget)->isChecked() ? "on" : "off";
     }
 };
