@@ -11,6 +11,7 @@
 #include "ui/windows.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QtTest>
@@ -20,20 +21,36 @@ inline const QStringList windowNames = {"Form1", "Form2", "Form3", "Form4",
 inline const QStringList counterFields[] = {{"Label1", "Label2", "Label3"},
                                             {"Label6", "Label7", "Label8"}};
 
+// The offscreen platform says so each time a window asks for what it has no use for.
+inline QtMessageHandler testLog = nullptr;
+inline void quietPlatform(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (!text.startsWith(u"This plugin does not support"))
+        testLog(type, context, text);
+}
+
 class Program : public QObject {
   public:
     ui::Windows windows;
     int beeps = 0;
+    qint64 now = 0; // the counters' clock, in milliseconds
     QStringList messages; // "i " before a message with the information icon
 
     Program()
     {
+        if (!testLog)
+            testLog = qInstallMessageHandler(quietPlatform);
         qApp->installEventFilter(this);
         app::defineWindows(windows);
         windows.beeper = [this] { ++beeps; };
         windows.messenger = [this](const QString &text, ui::MessageStyle style) {
             messages << (style == ui::MessageStyle::OkInformation ? "i " : "") + text;
         };
+        QObject::connect(&windows, &ui::Windows::created, this, [this](const QString &name) {
+            for (int row : {0, 1})
+                if (name == u"Form1")
+                    onTestClock(timer(row));
+        });
         app::start(windows);
     }
     ~Program() override { qApp->removeEventFilter(this); }
@@ -48,14 +65,12 @@ class Program : public QObject {
         return texts.join(u':');
     }
 
-    // "F2", "Ctrl+B": a key to the main window. "Form6.Command1": a click. "s=3": three seconds
-    // pass. "first=0:59:59": the first counter reads so. "close=Form3": the window manager
-    // closes a window. "handover": the splash's timer fires.
+    // The words are those of the scenario table's head.
     void act(const QString &action)
     {
         const QString word = action.section(u'=', 0, 0), value = action.section(u'=', 1);
-        if (word == u"s")
-            pass(value.toInt());
+        if (word == u"s" || word == u"ms")
+            pass(value.toLongLong() * (word == u"s" ? 1000 : 1));
         else if (word == u"first" || word == u"second")
             setReading(word == u"first" ? 0 : 1, value);
         else if (word == u"close")
@@ -65,7 +80,7 @@ class Program : public QObject {
         else if (word.contains(u'.'))
             QTest::mouseClick(&control<QAbstractButton>(word), Qt::LeftButton);
         else
-            press(QKeySequence(word));
+            press(QKeySequence(word.section(u'@', 0, 0)), word.section(u'@', 1, 1, QString::SectionSkipEmpty));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -108,12 +123,8 @@ class Program : public QObject {
     }
 
   protected:
-    // The counters' timers tick only through pass().
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        return event->type() == QEvent::Timer &&
-               qobject_cast<ui::IntervalTimer *>(watched->parent());
-    }
+    // No timer fires by itself: the counters tick only through pass().
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::Timer; }
 
   private:
     template <class Control> Control &control(const QString &path)
@@ -121,20 +132,30 @@ class Program : public QObject {
         return windows.control<Control>(path.section(u'.', 0, 0), path.section(u'.', 1));
     }
 
-    void press(const QKeySequence &key)
+    void press(const QKeySequence &key, const QString &window)
     {
-        form1().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form1()));
-        QTest::keySequence(&form1(), key);
+        QWidget &target = windows.get(window.isEmpty() ? "Form1" : window);
+        target.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&target));
+        QTest::keySequence(QApplication::focusWidget(), key);
     }
 
-    // Each running timer ticks once for every whole interval in the time that passes.
-    void pass(int seconds)
+    // A timer restarted on the test's clock keeps its interval.
+    void onTestClock(ui::IntervalTimer &timer)
     {
+        const int interval = timer.interval();
+        timer.setClock([this] { return now; });
+        timer.setInterval(0);
+        timer.setInterval(interval);
+    }
+
+    // A running timer's timeout comes at least once an interval, and catches up what is due.
+    void pass(qint64 milliseconds)
+    {
+        now += milliseconds;
         for (int row : {0, 1})
-            if (const int interval = timer(row).interval(); interval > 0)
-                for (qint64 i = 0; i < qint64(seconds) * 1000 / interval; ++i)
-                    emit timer(row).tick();
+            if (timer(row).interval() > 0 && milliseconds >= timer(row).interval())
+                timer(row).deliverDueTicks();
     }
 
     void setReading(int row, const QString &hms)
@@ -166,8 +187,17 @@ class Program : public QObject {
     static QString widgetAspect(QWidget &widget, const QString &aspect)
     {
         const QFont font = widget.font();
-        if (aspect == u"width")
-            return QString::number(widget.width());
+        if (aspect == u"box") {
+            const QString size = QStringLiteral("%1 %2").arg(widget.width() * 15).arg(widget.height() * 15);
+            if (widget.isWindow())
+                return size;
+            // A window's controls stand in its client area, inside the border.
+            const QWidget *holder = widget.parentWidget();
+            const QPoint at = widget.pos() - (holder->isWindow() ? holder->contentsRect().topLeft() : QPoint());
+            return QStringLiteral("%1 %2 ").arg(at.x() * 15).arg(at.y() * 15) + size;
+        }
+        if (aspect == u"reading")
+            return QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Name);
         if (aspect == u"focus") {
             widget.activateWindow();
             return QTest::qWaitForWindowActive(&widget) && QApplication::focusWidget()
@@ -179,8 +209,9 @@ class Program : public QObject {
         if (aspect == u"back")
             return ui::backColour(&widget).name();
         if (aspect == u"font")
-            return QStringLiteral("%1%2%3%4")
-                .arg(font.family(), font.bold() ? " bold" : "", font.italic() ? " italic" : "",
+            return QStringLiteral("%1 %2%3%4%5")
+                .arg(font.family()).arg(font.pointSizeF())
+                .arg(font.bold() ? " bold" : "", font.italic() ? " italic" : "",
                      font.underline() ? " underline" : "");
         if (aspect == u"picture") {
             const QPixmap picture = qobject_cast<QLabel *>(&widget)->pixmap();

@@ -144,6 +144,17 @@ class Monkey {
 class TestMonkey : public QObject {
     Q_OBJECT
 
+  public:
+    // Qt Test stops a function after five minutes; the long run needs about a millisecond an
+    // action.
+    TestMonkey()
+    {
+        if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+            qputenv("QTEST_FUNCTION_TIMEOUT",
+                    QByteArray::number(qEnvironmentVariableIntValue("TICKWELL_MONKEY_ACTIONS") * 5 +
+                                       300000));
+    }
+
   private slots:
     void randomActionsKeepEveryRule()
     {

@@ -26,14 +26,14 @@ QStringList dataLines(const char *path)
 bool hasCaption(const QObject *object)
 {
     const auto *entry = qobject_cast<const QAction *>(object);
-    return !object->objectName().isEmpty() && !object->objectName().startsWith(u"qt_") &&
-           (entry ? !entry->isSeparator()
-                  : qobject_cast<const QLabel *>(object) || qobject_cast<const QMenu *>(object) ||
-                        qobject_cast<const QAbstractButton *>(object) ||
-                        qobject_cast<const QGroupBox *>(object));
+    return entry ? !entry->isSeparator()
+                 : qobject_cast<const QLabel *>(object) || qobject_cast<const QMenu *>(object) ||
+                       qobject_cast<const QAbstractButton *>(object) ||
+                       qobject_cast<const QGroupBox *>(object);
 }
 
 // Every text of every window, keyed "Form1.MnuStart:shortcut"; a window's title is "Form1:".
+// Menus list their entries under ":items".
 QMap<QString, QString> allTexts(ui::Windows &windows)
 {
     QMap<QString, QString> texts;
@@ -41,11 +41,18 @@ QMap<QString, QString> allTexts(ui::Windows &windows)
         QWidget &window = windows.get(name);
         texts[name + u':'] = window.windowTitle();
         for (const QObject *object : window.findChildren<QObject *>()) {
-            if (!hasCaption(object))
+            if (object->objectName().isEmpty() || object->objectName().startsWith(u"qt_"))
                 continue;
             const QString key = name + u'.' + object->objectName();
-            texts[key] = ui::caption(object);
             const auto *widget = qobject_cast<const QWidget *>(object);
+            QStringList items; // a menu's entries in order, a submenu by its own name
+            for (const QAction *item : widget ? widget->actions() : QList<QAction *>())
+                items << (item->menu() ? item->menu()->objectName() : item->objectName());
+            if (!items.isEmpty())
+                texts[key + ":items"] = items.join(u' ');
+            if (!hasCaption(object))
+                continue;
+            texts[key] = ui::caption(object);
             if (widget && !widget->toolTip().isEmpty())
                 texts[key + ":tooltip"] = widget->toolTip();
             if (const auto *entry = qobject_cast<const QAction *>(object)) {
