@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QLabel>
+#include <QMessageBox>
 #include <QtTest>
 
 inline const QStringList windowNames = {"Form1", "Form2", "Form3", "Form4",
@@ -21,25 +22,16 @@ inline const QStringList windowNames = {"Form1", "Form2", "Form3", "Form4",
 inline const QStringList counterFields[] = {{"Label1", "Label2", "Label3"},
                                             {"Label6", "Label7", "Label8"}};
 
-// The offscreen platform says so each time a window asks for what it has no use for.
-inline QtMessageHandler testLog = nullptr;
-inline void quietPlatform(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (!text.startsWith(u"This plugin does not support"))
-        testLog(type, context, text);
-}
-
 class Program : public QObject {
   public:
     ui::Windows windows;
     int beeps = 0;
     qint64 now = 0; // the counters' clock, in milliseconds
-    QStringList messages; // "i " before a message with the information icon
+    // "i " before a message with the information icon; a real box's title before its message.
+    QStringList messages;
 
     Program()
     {
-        if (!testLog)
-            testLog = qInstallMessageHandler(quietPlatform);
         qApp->installEventFilter(this);
         app::defineWindows(windows);
         windows.beeper = [this] { ++beeps; };
@@ -53,7 +45,6 @@ class Program : public QObject {
         });
         app::start(windows);
     }
-    ~Program() override { qApp->removeEventFilter(this); }
 
     Form1 &form1() { return windows.get<Form1>("Form1"); }
     ui::IntervalTimer &timer(int row) { return row == 0 ? form1().Timer1 : form1().Timer2; }
@@ -75,12 +66,15 @@ class Program : public QObject {
             setReading(word == u"first" ? 0 : 1, value);
         else if (word == u"close")
             windows.get(value).close();
+        else if (word == u"boxes")
+            windows.messenger = nullptr;
         else if (word == u"handover")
             windows.get<Form5>("Form5").Form5_Timer1_Timer();
         else if (word.contains(u'.'))
             QTest::mouseClick(&control<QAbstractButton>(word), Qt::LeftButton);
         else
-            press(QKeySequence(word.section(u'@', 0, 0)), word.section(u'@', 1, 1, QString::SectionSkipEmpty));
+            press(QKeySequence(word.section(u'@', 0, 0)),
+                  word.section(u'@', 1, 1, QString::SectionSkipEmpty));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -123,8 +117,18 @@ class Program : public QObject {
     }
 
   protected:
-    // No timer fires by itself: the counters tick only through pass().
-    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::Timer; }
+    // No timer fires by itself: the counters tick only through pass(). A real message box is
+    // read and dismissed as soon as it shows.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (auto *box = qobject_cast<QMessageBox *>(watched);
+            box && event->type() == QEvent::Show) {
+            const bool informs = box->icon() == QMessageBox::Information;
+            messages << box->windowTitle() + ": " + (informs ? "i " : "") + box->text();
+            QMetaObject::invokeMethod(box, &QMessageBox::accept, Qt::QueuedConnection);
+        }
+        return event->type() == QEvent::Timer;
+    }
 
   private:
     template <class Control> Control &control(const QString &path)
@@ -188,12 +192,14 @@ class Program : public QObject {
     {
         const QFont font = widget.font();
         if (aspect == u"box") {
-            const QString size = QStringLiteral("%1 %2").arg(widget.width() * 15).arg(widget.height() * 15);
+            const QString size =
+                QStringLiteral("%1 %2").arg(widget.width() * 15).arg(widget.height() * 15);
             if (widget.isWindow())
                 return size;
             // A window's controls stand in its client area, inside the border.
             const QWidget *holder = widget.parentWidget();
-            const QPoint at = widget.pos() - (holder->isWindow() ? holder->contentsRect().topLeft() : QPoint());
+            const QPoint at =
+                widget.pos() - (holder->isWindow() ? holder->contentsRect().topLeft() : QPoint());
             return QStringLiteral("%1 %2 ").arg(at.x() * 15).arg(at.y() * 15) + size;
         }
         if (aspect == u"reading")
@@ -210,15 +216,16 @@ class Program : public QObject {
             return ui::backColour(&widget).name();
         if (aspect == u"font")
             return QStringLiteral("%1 %2%3%4%5")
-                .arg(font.family()).arg(font.pointSizeF())
+                .arg(font.family())
+                .arg(font.pointSizeF())
                 .arg(font.bold() ? " bold" : "", font.italic() ? " italic" : "",
                      font.underline() ? " underline" : "");
         if (aspect == u"picture") {
             const QPixmap picture = qobject_cast<QLabel *>(&widget)->pixmap();
-            return QStringLiteral("%1x%2%3")
-                .arg(picture.deviceIndependentSize().width())
-                .arg(picture.deviceIndependentSize().height())
-                .arg(picture.devicePixelRatio() == qApp->devicePixelRatio() ? " sharp" : "");
+            const QSize size = picture.deviceIndependentSize().toSize();
+            const bool sharp = picture.devicePixelRatio() == qApp->devicePixelRatio();
+            return QStringLiteral("%1x%2").arg(size.width()).arg(size.height()) +
+                   (sharp ? " sharp" : "");
         }
         return qobject_cast<QAbstractButton *>(&widget)->isChecked() ? "on" : "off";
     }

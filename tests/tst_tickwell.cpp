@@ -117,12 +117,11 @@ class TestTickwell : public QObject {
         QFETCH(QStringList, actions);
         QFETCH(QStringList, checks);
         Program program;
-        if (actions.value(0) == u"splash")
-            actions.removeFirst();
-        else
+        if (actions.value(0) != u"splash")
             program.act("handover");
         for (const QString &action : actions)
-            program.act(action);
+            if (action != u"splash")
+                program.act(action);
         for (const QString &check : checks)
             QCOMPARE(check.section(u'=', 0, 0) + '=' + program.probe(check.section(u'=', 0, 0)),
                      check);
