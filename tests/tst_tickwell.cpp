@@ -90,7 +90,7 @@ class TestTickwell : public QObject {
             program.act(switchKey);
         QMap<QString, QString> found = allTexts(program.windows);
         QStringList wrong;
-        for (const QString &line : dataLines(TEXTS)) {
+        for (const QString &line : dataLines(TABLES "/texts.tsv")) {
             const QStringList row = line.split(u'\t');
             const QString want = row.value(column), got = found.take(row[0]);
             if (got != want)
@@ -105,7 +105,7 @@ class TestTickwell : public QObject {
     {
         QTest::addColumn<QStringList>("actions");
         QTest::addColumn<QStringList>("checks");
-        for (const QString &line : dataLines(SCENARIOS)) {
+        for (const QString &line : dataLines(TABLES "/scenarios.txt")) {
             const QStringList parts = line.split(u'|');
             QTest::newRow(qPrintable(parts[0].trimmed()))
                 << QProcess::splitCommand(parts.value(1)) << QProcess::splitCommand(parts.value(2));
