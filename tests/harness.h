@@ -1,60 +1,232 @@
 // SPDX-License-Identifier: MIT
-// A running program for widget tests: every window defined, the main window shown, beeps and
-// messages counted instead of heard and clicked, and no real clock driving the counters.
+// The real windows, driven and read through short words that the scenario table and the monkey
+// share. Beeps and messages are counted instead of heard and clicked, and time passes only when
+// the test says so: the counters' own timers never fire.
 #pragma once
 
+#include "app/form5.h"
 #include "app/program.h"
 #include "stopwatch/form1.h"
 #include "ui/design.h"
 #include "ui/windows.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
-#include <QCoreApplication>
 #include <QLabel>
-#include <QStringList>
+#include <QMessageBox>
+#include <QtTest>
 
-struct Program {
+inline const QStringList windowNames = {"Form1", "Form2", "Form3", "Form4",
+                                        "Form5", "Form6", "Form7", "Form8"};
+inline const QStringList counterFields[] = {{"Label1", "Label2", "Label3"},
+                                            {"Label6", "Label7", "Label8"}};
+
+class Program : public QObject {
+  public:
     ui::Windows windows;
     int beeps = 0;
+    qint64 now = 0; // the counters' clock, in milliseconds
+    // "i " before a message with the information icon; a real box's title before its message.
     QStringList messages;
-    QList<ui::MessageStyle> styles;
 
     Program()
     {
+        qApp->installEventFilter(this);
         app::defineWindows(windows);
         windows.beeper = [this] { ++beeps; };
         windows.messenger = [this](const QString &text, ui::MessageStyle style) {
-            messages << text;
-            styles << style;
+            messages << (style == ui::MessageStyle::OkInformation ? "i " : "") + text;
         };
-        windows.show(QStringLiteral("Form1"));
-        form1().Timer1.setInterval(0); // the tests tick by hand
+        QObject::connect(&windows, &ui::Windows::created, this, [this](const QString &name) {
+            for (int row : {0, 1})
+                if (name == u"Form1")
+                    onTestClock(timer(row));
+        });
+        app::start(windows);
     }
 
-    Form1 &form1() { return windows.get<Form1>(QStringLiteral("Form1")); }
-    QLabel &label(const QString &name) { return windows.control<QLabel>("Form1", name); }
-    QAction &entry(const QString &name) { return windows.control<QAction>("Form1", name); }
-
-    // "h:m:s" of the first (Label1-3) or second (Label6-8) counter.
-    QString first() { return row({"Label1", "Label2", "Label3"}); }
-    QString second() { return row({"Label6", "Label7", "Label8"}); }
-    QString row(const QStringList &fields)
+    Form1 &form1() { return windows.get<Form1>("Form1"); }
+    ui::IntervalTimer &timer(int row) { return row == 0 ? form1().Timer1 : form1().Timer2; }
+    QString reading(int row)
     {
         QStringList texts;
-        for (const QString &field : fields)
-            texts << ui::caption(&label(field));
+        for (const QString &field : counterFields[row])
+            texts << ui::caption(&windows.control<QLabel>("Form1", field));
         return texts.join(u':');
     }
-    void setFirst(const QString &hms) { setRow({"Label1", "Label2", "Label3"}, hms); }
-    void setRow(const QStringList &fields, const QString &hms)
+
+    // The words are those of the scenario table's head.
+    void act(const QString &action)
     {
-        const QStringList parts = hms.split(u':');
-        for (int i = 0; i < 3; ++i)
-            ui::setCaption(&label(fields[i]), parts[i]);
+        const QString word = action.section(u'=', 0, 0), value = action.section(u'=', 1);
+        if (word == u"s" || word == u"ms")
+            pass(value.toLongLong() * (word == u"s" ? 1000 : 1));
+        else if (word == u"first" || word == u"second")
+            setReading(word == u"first" ? 0 : 1, value);
+        else if (word == u"close")
+            windows.get(value).close();
+        else if (word == u"boxes")
+            windows.messenger = nullptr;
+        else if (word == u"handover")
+            windows.get<Form5>("Form5").Form5_Timer1_Timer();
+        else if (word.contains(u'.'))
+            QTest::mouseClick(&control<QAbstractButton>(word), Qt::LeftButton);
+        else
+            press(QKeySequence(word.section(u'@', 0, 0)),
+                  word.section(u'@', 1, 1, QString::SectionSkipEmpty));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    static void flushDeletes()
+    // What the user can see or the program holds, as text: see the scenario table's head.
+    QString probe(const QString &name)
     {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QString thing = name.section(u':', 0, 0), aspect = name.section(u':', 1);
+        if (thing == u"first" || thing == u"second")
+            return reading(thing == u"first" ? 0 : 1);
+        if (thing == u"beeps")
+            return QString::number(beeps);
+        if (thing == u"messages")
+            return messages.join(" + ");
+        if (thing == u"marks")
+            return marks();
+        if (thing == u"open" || thing == u"loaded")
+            return windowsThat(thing == u"open");
+        if (thing == u"ended")
+            return windows.ended() ? "yes" : "no";
+        if (thing == u"interval" || thing == u"interval2")
+            return QString::number(timer(thing == u"interval" ? 0 : 1).interval());
+        if (thing == u"height")
+            return QString::number(ui::outerHeight(&form1()));
+        if (thing == u"row2")
+            return secondRow();
+        if (thing == u"splash")
+            return QString::number(windows.get<Form5>("Form5").Timer1.interval());
+        QObject &object = thing.contains(u'.') ? control<QObject>(thing) : windows.get(thing);
+        return aspect.isEmpty() ? ui::caption(&object)
+                                : widgetAspect(*qobject_cast<QWidget *>(&object), aspect);
+    }
+
+    QString marks()
+    {
+        QStringList marked;
+        for (const char *entry : {"MnuBeep", "MnunoBeep", "MnuEnglish", "MnuFarsi"})
+            if (windows.control<QAction>("Form1", entry).isChecked())
+                marked << entry;
+        return marked.join(u',');
+    }
+
+  protected:
+    // No timer fires by itself: the counters tick only through pass(). A real message box is
+    // read and dismissed as soon as it shows.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (auto *box = qobject_cast<QMessageBox *>(watched);
+            box && event->type() == QEvent::Show) {
+            const bool informs = box->icon() == QMessageBox::Information;
+            messages << box->windowTitle() + ": " + (informs ? "i " : "") + box->text();
+            QMetaObject::invokeMethod(box, &QMessageBox::accept, Qt::QueuedConnection);
+        }
+        return event->type() == QEvent::Timer;
+    }
+
+  private:
+    template <class Control> Control &control(const QString &path)
+    {
+        return windows.control<Control>(path.section(u'.', 0, 0), path.section(u'.', 1));
+    }
+
+    void press(const QKeySequence &key, const QString &window)
+    {
+        QWidget &target = windows.get(window.isEmpty() ? "Form1" : window);
+        target.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&target));
+        QTest::keySequence(QApplication::focusWidget(), key);
+    }
+
+    // A timer restarted on the test's clock keeps its interval.
+    void onTestClock(ui::IntervalTimer &timer)
+    {
+        const int interval = timer.interval();
+        timer.setClock([this] { return now; });
+        timer.setInterval(0);
+        timer.setInterval(interval);
+    }
+
+    // A running timer's timeout comes at least once an interval, and catches up what is due.
+    void pass(qint64 milliseconds)
+    {
+        now += milliseconds;
+        for (int row : {0, 1})
+            if (timer(row).interval() > 0 && milliseconds >= timer(row).interval())
+                timer(row).deliverDueTicks();
+    }
+
+    void setReading(int row, const QString &hms)
+    {
+        for (int i = 0; i < 3; ++i)
+            ui::setCaption(&windows.control<QLabel>("Form1", counterFields[row][i]),
+                           hms.section(u':', i, i));
+    }
+
+    QString windowsThat(bool visible)
+    {
+        QStringList names;
+        for (const QWidget *window : QApplication::topLevelWidgets())
+            if (windowNames.contains(window->objectName()) &&
+                (visible ? window->isVisible() : windows.find(window->objectName()) == window))
+                names << window->objectName();
+        names.sort();
+        return names.join(u',');
+    }
+
+    // Whether the second row is in sight: whole, cut off, or hidden below the client area.
+    QString secondRow()
+    {
+        const QRect row = windows.control<QLabel>("Form1", "Label8").geometry();
+        const int room = form1().centralWidget()->height();
+        return row.bottom() < room ? "shown" : row.top() >= room ? "hidden" : "cut";
+    }
+
+    static QString widgetAspect(QWidget &widget, const QString &aspect)
+    {
+        const QFont font = widget.font();
+        if (aspect == u"box") {
+            const QString size =
+                QStringLiteral("%1 %2").arg(widget.width() * 15).arg(widget.height() * 15);
+            if (widget.isWindow())
+                return size;
+            // A window's controls stand in its client area, inside the border.
+            const QWidget *holder = widget.parentWidget();
+            const QPoint at =
+                widget.pos() - (holder->isWindow() ? holder->contentsRect().topLeft() : QPoint());
+            return QStringLiteral("%1 %2 ").arg(at.x() * 15).arg(at.y() * 15) + size;
+        }
+        if (aspect == u"reading")
+            return QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Name);
+        if (aspect == u"focus") {
+            widget.activateWindow();
+            return QTest::qWaitForWindowActive(&widget) && QApplication::focusWidget()
+                       ? QApplication::focusWidget()->objectName()
+                       : QString();
+        }
+        if (aspect == u"fore")
+            return ui::foreColour(&widget).name();
+        if (aspect == u"back")
+            return ui::backColour(&widget).name();
+        if (aspect == u"font")
+            return QStringLiteral("%1 %2%3%4%5")
+                .arg(font.family())
+                .arg(font.pointSizeF())
+                .arg(font.bold() ? " bold" : "", font.italic() ? " italic" : "",
+                     font.underline() ? " underline" : "");
+        if (aspect == u"picture") {
+            const QPixmap picture = qobject_cast<QLabel *>(&widget)->pixmap();
+            const QSize size = picture.deviceIndependentSize().toSize();
+            const bool sharp = picture.devicePixelRatio() == qApp->devicePixelRatio();
+            return QStringLiteral("%1x%2").arg(size.width()).arg(size.height()) +
+                   (sharp ? " sharp" : "");
+        }
+        return qobject_cast<QAbstractButton *>(&widget)->isChecked() ? "on" : "off";
     }
 };
