@@ -70,6 +70,9 @@ class Program : public QObject {
             windows.messenger = nullptr;
         else if (word == u"handover")
             windows.get<Form5>("Form5").Form5_Timer1_Timer();
+        else if (word == u"toggle") // what a screen reader's action on an option does
+            QAccessible::queryAccessibleInterface(&control<QAbstractButton>(value))
+                ->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
         else if (word.contains(u'.'))
             QTest::mouseClick(&control<QAbstractButton>(word), Qt::LeftButton);
         else
