@@ -9,12 +9,10 @@ Outputs, written next to this script:
       transparent background; the 16 px one is pixel art
   tickwell.svg
       the same stopwatch as a scalable icon
-  splash.png (154x140), splash@2x.png (308x280)
+  splash.jpg (154x140), splash@2x.jpg (308x280)
       the start-up picture; the title and author lines are painted over it
-  about.png (60x127), about@2x.png (120x254)
+  about.jpg (60x127), about@2x.jpg (120x254)
       the figure on the About card
-  The two pictures keep the look of a JPEG at quality 92, stored losslessly,
-  so that the program reads them without loading a JPEG decoder.
 
 Everything is drawn with PIL primitives (supersampled, then reduced with
 LANCZOS), so the output is identical on every run.
@@ -23,7 +21,6 @@ Run:  python3 resources/draw_pictures.py  (the files land next to the script,
 whatever the current directory)
 """
 
-import io
 import math
 import os
 
@@ -560,15 +557,14 @@ def draw_splash(scale):
     return s.result()
 
 
-def save_picture(img, name):
-    jpeg = io.BytesIO()
-    img.convert("RGB").save(jpeg, "JPEG", quality=92, subsampling=0, optimize=True)
-    Image.open(jpeg).save(out_path(name), "PNG")
+def save_jpeg(img, name):
+    img.convert("RGB").save(out_path(name), "JPEG", quality=92,
+                            subsampling=0, optimize=True)
 
 
 def make_splash():
-    save_picture(draw_splash(1), "splash.png")
-    save_picture(draw_splash(2), "splash@2x.png")
+    save_jpeg(draw_splash(1), "splash.jpg")
+    save_jpeg(draw_splash(2), "splash@2x.jpg")
 
 
 # ---------------------------------------------------------------------------
@@ -712,8 +708,8 @@ def draw_about(scale):
 
 
 def make_about():
-    save_picture(draw_about(1), "about.png")
-    save_picture(draw_about(2), "about@2x.png")
+    save_jpeg(draw_about(1), "about.jpg")
+    save_jpeg(draw_about(2), "about@2x.jpg")
 
 
 if __name__ == "__main__":

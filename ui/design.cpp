@@ -78,8 +78,8 @@ void applyFonts(QWidget *window)
     }
 }
 
-// A picture is drawn from its sharpest variant for the screen: "name@2x.png" next to
-// "name.png" serves a scale factor of 2, at the same size in the window.
+// A picture is drawn from its sharpest variant for the screen: "name@2x.jpg" next to
+// "name.jpg" serves a scale factor of 2, at the same size in the window.
 void applyPicture(QLabel *label)
 {
     const QString path = label->property(pictureProperty).toString();
