@@ -26,6 +26,7 @@ void reportMissingDisplay(QtMsgType type, const QMessageLogContext &, const QStr
 
 int main(int argc, char *argv[])
 {
+    app::prepareToolkit();
     const QtMessageHandler defaultHandler = qInstallMessageHandler(reportMissingDisplay);
     QApplication application(argc, argv);
     qInstallMessageHandler(defaultHandler);

@@ -8,6 +8,8 @@ class Windows;
 
 namespace app {
 
+// Chooses the toolkit's event loop and drawing path; runs before the application object exists.
+void prepareToolkit();
 void defineWindows(ui::Windows &windows);
 void start(ui::Windows &windows);
 

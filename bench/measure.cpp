@@ -48,7 +48,6 @@ void finish(const RunOptions &options, const Ticker &ticker, const Sample &begin
     printRecord({{"kind", "run"},
                  {"subject", options.subject},
                  {"interval", options.interval},
-                 {"both", options.both},
                  {"load", options.load},
                  {"elapsed_ms", elapsed},
                  {"counted", ticker.counted() - ticks},
@@ -63,7 +62,7 @@ void begin(const RunOptions &options, const Ticker &ticker)
 {
     const qint64 ticks = ticker.counted();
     const Sample first = sample(options);
-    ticker.start(options);
+    ticker.start(options.interval);
     const int length = options.seconds * 1000 + options.interval / 2;
     QTimer::singleShot(length, Qt::PreciseTimer, qApp,
                        [=] { finish(options, ticker, first, ticks); });
@@ -101,16 +100,11 @@ RunOptions parseRunOptions(const QStringList &arguments, const QString &subject)
     QCommandLineParser parser;
     parser.addOptions({{"interval", "First counter's interval in ms.", "ms", "1000"},
                        {"seconds", "Length of the measured run.", "s", "10"},
-                       {"both", "Run the second counter too."},
                        {"load", "Label for the record.", "text", "quiet"},
                        {"xserver", "X server process id.", "pid", "0"}});
     parser.process(arguments);
-    return {subject,
-            parser.value("interval").toInt(),
-            parser.value("seconds").toInt(),
-            parser.isSet("both"),
-            parser.value("load"),
-            parser.value("xserver").toLongLong()};
+    return {subject, parser.value("interval").toInt(), parser.value("seconds").toInt(),
+            parser.value("load"), parser.value("xserver").toLongLong()};
 }
 
 void measureRun(const RunOptions &options, const Ticker &ticker)

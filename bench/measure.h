@@ -20,15 +20,14 @@ struct RunOptions {
     QString subject;
     int interval = 1000; // milliseconds
     int seconds = 10;
-    bool both = false;  // the second counter ticks too, at 1000 ms
     QString load;       // free text that bench/run puts into the record: "quiet" or "loaded"
     qint64 xserver = 0; // the X server's process id, 0 when there is none to account for
 };
 RunOptions parseRunOptions(const QStringList &arguments, const QString &subject);
 
 struct Ticker {
-    std::function<void(const RunOptions &)> start; // sets the intervals; ticking begins now
-    std::function<qint64()> counted;               // ticks of the first counter so far
+    std::function<void(int interval)> start; // ticking at the interval begins now
+    std::function<qint64()> counted;         // ticks so far
 };
 
 // Lets the window settle, starts it ticking, and after the run's seconds (plus half an

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The real program's windows under the real event loop, measured from the inside:
-//   probe run [--interval ms] [--seconds s] [--both] [--load text] [--xserver pid]
+//   probe run [--interval ms] [--seconds s] [--load text] [--xserver pid]
 //   probe memory --cycles n Form2 Form3 …
 #include "measure.h"
 
@@ -34,12 +34,10 @@ qint64 firstCounterTicks(ui::Windows &windows)
 int run(ui::Windows &windows, const bench::RunOptions &options)
 {
     windows.show(form1);
-    const auto start = [&windows](const bench::RunOptions &run) {
+    const auto start = [&windows](int interval) {
         Form1 &window = windows.get<Form1>(form1);
         window.Timer1.setInterval(0); // restarts the phase even at the designed interval
-        window.Timer1.setInterval(run.interval);
-        if (run.both)
-            window.Form1_MnuStart_Click();
+        window.Timer1.setInterval(interval);
     };
     bench::measureRun(options, {start, [&windows] { return firstCounterTicks(windows); }});
     return QApplication::exec();
@@ -108,6 +106,7 @@ int memory(ui::Windows &windows, int cycles, const QStringList &names)
 
 int main(int argc, char *argv[])
 {
+    app::prepareToolkit();
     QApplication application(argc, argv);
     QStringList arguments = QApplication::arguments();
     ui::Windows windows;

@@ -26,13 +26,17 @@ const QString noSecondTimerOptions =
 } // namespace
 
 Form1::Form1(ui::Windows &windows)
-    : Timer1(this), Timer2(this), ui_(std::make_unique<Ui::Form1>()), windows_(windows)
+    : Timer1(this), Timer2(this), ui_(std::make_unique<Ui::Form1>()), windows_(windows),
+      repaintPacer_(this)
 {
     ui_->setupUi(this);
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer2.setObjectName(QStringLiteral("Timer2"));
     connect(&Timer1, &ui::IntervalTimer::tick, this, &Form1::Form1_Timer1_Timer);
     connect(&Timer2, &ui::IntervalTimer::tick, this, &Form1::Form1_Timer2_Timer);
+    for (ui::IntervalTimer *timer : {&Timer1, &Timer2})
+        connect(timer, &ui::IntervalTimer::tick, &repaintPacer_,
+                &stopwatch::RepaintPacer::paintIfDue);
     connectCommands();
     stopwatch::makeReadable({ui_->Label1, ui_->Label2, ui_->Label3}, QStringLiteral("First timer"));
     stopwatch::makeReadable({ui_->Label6, ui_->Label7, ui_->Label8},

@@ -2,6 +2,7 @@
 // The main window: two counters, the menu of every command, and the handlers behind it.
 #pragma once
 
+#include "stopwatch/repaintpacer.h"
 #include "ui/intervaltimer.h"
 
 #include <QMainWindow>
@@ -46,4 +47,5 @@ class Form1 : public QMainWindow {
 
     std::unique_ptr<Ui::Form1> ui_;
     ui::Windows &windows_;
+    stopwatch::RepaintPacer repaintPacer_;
 };
