@@ -40,6 +40,8 @@ QColor systemColourByIndex(int index)
 
 QString plainText(const QString &caption)
 {
+    if (!caption.contains(u'&'))
+        return caption; // shared, not copied: the counters write a caption on every tick
     QString text;
     text.reserve(caption.size());
     for (qsizetype i = 0; i < caption.size(); ++i) {
@@ -54,6 +56,8 @@ namespace {
 
 QString labelCaption(const QString &text)
 {
+    if (!text.contains(u'&'))
+        return text;
     QString caption = text;
     return caption.replace(u'&', QStringLiteral("&&"));
 }
@@ -271,6 +275,9 @@ void applyDesign(QWidget *window)
         applyColours(widget);
     for (QLabel *label : window->findChildren<QLabel *>()) {
         fitLabel(label);
+        // No label sits in a layout. Without a fixed size, every new text (each tick of a
+        // counter) would post its parent a layout request that nothing answers.
+        label->setFixedSize(label->size());
         if (label->property(pictureProperty).isValid())
             applyPicture(label);
     }
