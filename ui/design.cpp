@@ -83,11 +83,27 @@ void applyFonts(QWidget *window)
 
 // A picture is drawn from its sharpest variant for the screen: "name@2x.jpg" next to
 // "name.jpg" serves a scale factor of 2, at the same size in the window.
+QPixmap readPicture(const QString &path, qreal scale)
+{
+    const QSize size = QImageReader(path).size();
+    return QIcon(path).pixmap(size, scale);
+}
+
+// A window made again shows the picture its last copy showed, decoded once: every decode also
+// leaves a key of its own behind in the toolkit's pixmap cache, which clearing does not free.
 void applyPicture(QLabel *label)
 {
+    static QString lastPath;
+    static qreal lastScale = 0;
+    static QPixmap lastPicture;
     const QString path = label->property(pictureProperty).toString();
-    const QSize size = QImageReader(path).size();
-    label->setPixmap(QIcon(path).pixmap(size, label->devicePixelRatio()));
+    const qreal scale = label->devicePixelRatio();
+    if (path != lastPath || !qFuzzyCompare(scale, lastScale)) {
+        lastPicture = readPicture(path, scale);
+        lastPath = path;
+        lastScale = scale;
+    }
+    label->setPixmap(lastPicture);
 }
 
 void applyColours(QWidget *widget)
