@@ -119,10 +119,16 @@ void setColours(QWidget *widget, const Roles &roles, const QColor &colour)
     widget->setPalette(palette);
 }
 
+// Whether the widget shows the colour in the roles whatever its state: a colour set is set for
+// the disabled and inactive states as well.
 bool shows(const QWidget *widget, const Roles &roles, const QColor &colour)
 {
-    return std::all_of(roles.begin(), roles.end(),
-                       [&](QPalette::ColorRole role) { return widget->palette().color(role) == colour; });
+    const QPalette &palette = widget->palette();
+    return std::all_of(roles.begin(), roles.end(), [&](QPalette::ColorRole role) {
+        return palette.color(QPalette::Active, role) == colour &&
+               palette.color(QPalette::Inactive, role) == colour &&
+               palette.color(QPalette::Disabled, role) == colour;
+    });
 }
 
 // A main window's background is its client area's: the menu bar keeps the desktop's colours.
