@@ -29,6 +29,11 @@ void centreOnScreen(QWidget *window)
 Windows::Windows()
 {
     describeControlsToScreenReaders();
+    // The style would cache each control's look under the palette it was painted with, and
+    // controls under a colour of a window's own design hold palettes that no later copy of the
+    // window shares, so those looks are never used again; Qt 6.4 keeps even a cleared look's key.
+    // The looks are a few small buttons, cheaper to paint than to keep.
+    QPixmapCache::setCacheLimit(0);
 }
 
 Windows::~Windows()
@@ -84,10 +89,6 @@ void Windows::unload(const QString &name)
     window->deleteLater();
     if (hadKeys)
         returnKeysToMainWindow();
-    // The style caches each control's look under the palette it was painted with, and controls
-    // under a colour of the window's own design hold palettes no later copy shares: those looks
-    // are never used again. (Qt 6.4 keeps each cleared look's key, so fewer of them is better.)
-    QPixmapCache::clear();
 }
 
 // Without a window manager nothing passes the keys on when the window holding them goes; they
