@@ -16,7 +16,6 @@
 #include <QPalette>
 
 #include <algorithm>
-#include <array>
 
 namespace ui {
 
@@ -88,88 +87,21 @@ void applyFonts(QWidget *window)
 
 // A picture is drawn from its sharpest variant for the screen: "name@2x.jpg" next to
 // "name.jpg" serves a scale factor of 2, at the same size in the window.
-QPixmap readPicture(const QString &path, qreal scale)
-{
-    const QSize size = QImageReader(path).size();
-    return QIcon(path).pixmap(size, scale);
-}
-
-// A window made again shows the picture its last copy showed, decoded once: every decode also
-// leaves a key of its own behind in the toolkit's pixmap cache, which clearing does not free.
 void applyPicture(QLabel *label)
 {
-    static QString lastPath;
-    static qreal lastScale = 0;
-    static QPixmap lastPicture;
     const QString path = label->property(pictureProperty).toString();
-    const qreal scale = label->devicePixelRatio();
-    if (path != lastPath || !qFuzzyCompare(scale, lastScale)) {
-        lastPicture = readPicture(path, scale);
-        lastPath = path;
-        lastScale = scale;
-    }
-    label->setPixmap(lastPicture);
+    const QSize size = QImageReader(path).size();
+    label->setPixmap(QIcon(path).pixmap(size, label->devicePixelRatio()));
 }
 
-using Roles = std::array<QPalette::ColorRole, 2>;
-constexpr Roles foreRoles{QPalette::WindowText, QPalette::ButtonText};
-constexpr Roles backRoles{QPalette::Window, QPalette::Button};
-
-void setColours(QWidget *widget, const Roles &roles, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    for (QPalette::ColorRole role : roles)
-        palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-// Whether the widget shows the colour in the roles whatever its state: a colour set is set for
-// the disabled and inactive states as well.
-bool shows(const QWidget *widget, const Roles &roles, const QColor &colour)
-{
-    const QPalette &palette = widget->palette();
-    return std::all_of(roles.begin(), roles.end(), [&](QPalette::ColorRole role) {
-        return palette.color(QPalette::Active, role) == colour &&
-               palette.color(QPalette::Inactive, role) == colour &&
-               palette.color(QPalette::Disabled, role) == colour;
-    });
-}
-
-// A main window's background is its client area's: the menu bar keeps the desktop's colours.
-QWidget *clientArea(QWidget *widget)
-{
-    auto *main = qobject_cast<QMainWindow *>(widget);
-    return main ? main->centralWidget() : widget;
-}
-
-// Buttons leave their surface to the style, which tints the frames they stand in: a filled
-// option button would show as a patch of another shade.
-void fillBackground(QWidget *widget)
-{
-    widget->setAutoFillBackground(!qobject_cast<QAbstractButton *>(widget));
-}
-
-// A palette set on a widget is a palette of its own even when it holds the colours the widget
-// inherits, and the style caches each control's look under its palette's identity. The main
-// window's colours change while it is open, so each of its controls holds its design colours;
-// the other windows' colours never change, and where a control inherits its design colour its
-// looks are painted under the palette it shares with every copy of the window made after it.
-void applyColours(QWidget *widget, bool fixedColours)
+void applyColours(QWidget *widget)
 {
     const QVariant fore = widget->property(foreColorProperty);
-    if (fore.isValid()) {
-        const QColor wanted = colour(parseColourWord(fore.toString()));
-        if (!fixedColours || !shows(widget, foreRoles, wanted))
-            setColours(widget, foreRoles, wanted);
-    }
+    if (fore.isValid())
+        setForeColour(widget, parseColourWord(fore.toString()));
     const QVariant back = widget->property(backColorProperty);
-    if (back.isValid()) {
-        QWidget *area = clientArea(widget);
-        const QColor wanted = colour(parseColourWord(back.toString()));
-        if (!fixedColours || !shows(area, backRoles, wanted))
-            setColours(area, backRoles, wanted);
-        fillBackground(area);
-    }
+    if (back.isValid())
+        setBackColour(widget, parseColourWord(back.toString()));
 }
 
 // Faces stand in for the designed ones with other widths, so a one-line label that would clip
@@ -243,14 +175,31 @@ ColourWord parseColourWord(const QString &text)
 
 void setForeColour(QWidget *widget, ColourWord word)
 {
-    setColours(widget, foreRoles, colour(word));
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour(word));
+    palette.setColor(QPalette::ButtonText, colour(word));
+    widget->setPalette(palette);
 }
+
+namespace {
+// A main window's background is its client area's: the menu bar keeps the desktop's colours.
+QWidget *clientArea(QWidget *widget)
+{
+    auto *main = qobject_cast<QMainWindow *>(widget);
+    return main ? main->centralWidget() : widget;
+}
+} // namespace
 
 void setBackColour(QWidget *window, ColourWord word)
 {
-    QWidget *area = clientArea(window);
-    setColours(area, backRoles, colour(word));
-    fillBackground(area);
+    QWidget *widget = clientArea(window);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour(word));
+    palette.setColor(QPalette::Button, colour(word));
+    widget->setPalette(palette);
+    // Buttons leave their surface to the style, which tints the frames they stand in: a filled
+    // option button would show as a patch of another shade.
+    widget->setAutoFillBackground(!qobject_cast<QAbstractButton *>(widget));
 }
 
 QColor backColour(QWidget *widget)
@@ -321,10 +270,9 @@ void setOuterHeight(QMainWindow *window, int twips)
 void applyDesign(QWidget *window)
 {
     applyFonts(window);
-    const bool fixedColours = !qobject_cast<QMainWindow *>(window);
-    applyColours(window, fixedColours);
+    applyColours(window);
     for (QWidget *widget : window->findChildren<QWidget *>())
-        applyColours(widget, fixedColours);
+        applyColours(widget);
     for (QLabel *label : window->findChildren<QLabel *>()) {
         fitLabel(label);
         // No label sits in a layout. Without a fixed size, every new text (each tick of a
