@@ -9,12 +9,6 @@
 #include "stopwatch/resetconfirmation.h"
 #include "ui/windows.h"
 
-// Resources of a static library are registered by hand.
-static void registerResources()
-{
-    Q_INIT_RESOURCE(resources);
-}
-
 namespace app {
 
 namespace {
@@ -44,7 +38,6 @@ void prepareToolkit()
 
 void defineWindows(ui::Windows &windows)
 {
-    registerResources();
     windows.define(
         QStringLiteral("Form1"), [](ui::Windows &w) { return new Form1(w); },
         ui::OnClose::EndProgram);

@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QtTest>
@@ -191,6 +192,15 @@ class Program : public QObject {
         return row.bottom() < room ? "shown" : row.top() >= room ? "hidden" : "cut";
     }
 
+    // Whether an image shows, pixel for pixel, the artwork file it was made from.
+    static bool shows(QImage image, const QString &artwork)
+    {
+        const QImage drawn(QStringLiteral(ARTWORK "/") + artwork);
+        image.setDevicePixelRatio(1);
+        constexpr auto format = QImage::Format_ARGB32_Premultiplied;
+        return !drawn.isNull() && image.convertToFormat(format) == drawn.convertToFormat(format);
+    }
+
     static QString widgetAspect(QWidget &widget, const QString &aspect)
     {
         const QFont font = widget.font();
@@ -227,8 +237,21 @@ class Program : public QObject {
             const QPixmap picture = qobject_cast<QLabel *>(&widget)->pixmap();
             const QSize size = picture.deviceIndependentSize().toSize();
             const bool sharp = picture.devicePixelRatio() == qApp->devicePixelRatio();
+            const QString drawn = QFileInfo(widget.property("picture").toString()).baseName() +
+                                  (picture.devicePixelRatio() > 1 ? "@2x.jpg" : ".jpg");
             return QStringLiteral("%1x%2").arg(size.width()).arg(size.height()) +
-                   (sharp ? " sharp" : "");
+                   (sharp ? " sharp" : "") + (shows(picture.toImage(), drawn) ? " exact" : "");
+        }
+        if (aspect == u"icon") {
+            const QIcon icon = widget.windowIcon();
+            QStringList sizes;
+            bool exact = true;
+            for (const QSize size : icon.availableSizes()) {
+                sizes << QString::number(size.width());
+                exact = exact && shows(icon.pixmap(size, 1.0).toImage(),
+                                       QStringLiteral("watch-%1.png").arg(size.width()));
+            }
+            return sizes.join(u' ') + (exact ? " exact" : "");
         }
         return qobject_cast<QAbstractButton *>(&widget)->isChecked() ? "on" : "off";
     }

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "ui/design.h"
 
+#include "ui/portablemap.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
-#include <QImageReader>
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
@@ -27,6 +28,7 @@ constexpr char backColorProperty[] = "backColor";
 constexpr char fontSizeProperty[] = "fontSize"; // points, fractional ("21.75")
 constexpr char frameProperty[] = "frame";       // "titled" or "border"
 constexpr char pictureProperty[] = "picture";   // resource path of a label's picture
+constexpr char iconProperty[] = "icon"; // resource path of a window's icon, before "-16.pam"
 
 QColor systemColourByIndex(int index)
 {
@@ -85,13 +87,37 @@ void applyFonts(QWidget *window)
     }
 }
 
-// A picture is drawn from its sharpest variant for the screen: "name@2x.jpg" next to
-// "name.jpg" serves a scale factor of 2, at the same size in the window.
+// A picture is drawn from its sharpest variant for the screen: "name@2x.pam" next to
+// "name.pam" serves a scale factor of 2, at the same size in the window.
 void applyPicture(QLabel *label)
 {
     const QString path = label->property(pictureProperty).toString();
-    const QSize size = QImageReader(path).size();
-    label->setPixmap(QIcon(path).pixmap(size, label->devicePixelRatio()));
+    const QImage plain = readPortableArbitraryMap(path);
+    const qreal ratio = label->devicePixelRatio();
+    if (ratio <= 1) {
+        label->setPixmap(QPixmap::fromImage(plain));
+        return;
+    }
+    QImage sharp = readPortableArbitraryMap(
+        QString(path).replace(QStringLiteral(".pam"), QStringLiteral("@2x.pam")));
+    const QSize pixels = (QSizeF(plain.size()) * ratio).toSize();
+    if (sharp.size() != pixels)
+        sharp = sharp.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    sharp.setDevicePixelRatio(ratio);
+    label->setPixmap(QPixmap::fromImage(sharp));
+}
+
+// Window managers take the size that suits each place: a title bar, a task bar, a switcher.
+void applyIcon(QWidget *window)
+{
+    const QString path = window->property(iconProperty).toString();
+    if (path.isEmpty())
+        return;
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64})
+        icon.addPixmap(QPixmap::fromImage(
+            readPortableArbitraryMap(QStringLiteral("%1-%2.pam").arg(path).arg(size))));
+    window->setWindowIcon(icon);
 }
 
 void applyColours(QWidget *widget)
@@ -270,6 +296,7 @@ void setOuterHeight(QMainWindow *window, int twips)
 void applyDesign(QWidget *window)
 {
     applyFonts(window);
+    applyIcon(window);
     applyColours(window);
     for (QWidget *widget : window->findChildren<QWidget *>())
         applyColours(widget);
