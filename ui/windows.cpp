@@ -151,7 +151,7 @@ void Windows::beep()
     if (beeper)
         beeper();
     else
-        QApplication::beep();
+        bell_.ring();
 }
 
 bool Windows::eventFilter(QObject *watched, QEvent *event)

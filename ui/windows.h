@@ -3,6 +3,8 @@
 // on first reference from its design and is destroyed with all its run-time changes.
 #pragma once
 
+#include "ui/desktopbell.h"
+
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -53,7 +55,7 @@ class Windows : public QObject {
     void message(const QString &text, MessageStyle style);
     void beep();
 
-    // The platform's beep and message box; tests put counters in their place.
+    // The desktop's bell and the message box; tests put counters in their place.
     std::function<void()> beeper;
     std::function<void(const QString &, MessageStyle)> messenger;
 
@@ -84,6 +86,7 @@ class Windows : public QObject {
     QHash<QString, Definition> definitions_;
     QHash<QString, QWidget *> loaded_;
     QPointer<QMessageBox> openMessage_;
+    DesktopBell bell_;
     bool ended_ = false;
 };
 
