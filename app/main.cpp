@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/program.h"
+#include "app/version.h"
 #include "ui/windows.h"
 
 #include <QApplication>
@@ -30,6 +31,8 @@ int main(int argc, char *argv[])
     const QtMessageHandler defaultHandler = qInstallMessageHandler(reportMissingDisplay);
     QApplication application(argc, argv);
     qInstallMessageHandler(defaultHandler);
+    // On Wayland the window's app id; desktops find the menu entry, its name and icon by it.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(app::appId));
     // Exit ends the program; between the splash and the main window no window is open.
     QApplication::setQuitOnLastWindowClosed(false);
 

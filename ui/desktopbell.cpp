@@ -10,7 +10,6 @@ namespace ui {
 
 namespace {
 
-constexpr char appId[] = "io.github.tickwell.tickwell";
 constexpr char bellEvent[] = "bell-window-system"; // the theme's bell for "something wants you"
 constexpr int retryAfter = 10'000; // ms of the display's bell once the desktop's has failed
 // Bells that start closer together than this fuse into one sound to the ear. A counter at 10 ms
@@ -64,13 +63,14 @@ class DesktopBell::Player {
 
     int open()
     {
+        const QByteArray appId = QGuiApplication::desktopFileName().toUtf8();
         int status = create_(&context_);
         if (status == CA_SUCCESS)
             status = setDriver_(context_, "pulse");
         if (status == CA_SUCCESS)
             status = changeProps_(context_, CA_PROP_APPLICATION_NAME, "Tickwell",
-                                  CA_PROP_APPLICATION_ID, appId, CA_PROP_APPLICATION_ICON_NAME,
-                                  appId, nullptr);
+                                  CA_PROP_APPLICATION_ID, appId.constData(),
+                                  CA_PROP_APPLICATION_ICON_NAME, appId.constData(), nullptr);
         return status == CA_SUCCESS ? open_(context_) : status;
     }
 

@@ -156,6 +156,11 @@ void Windows::beep()
 
 bool Windows::eventFilter(QObject *watched, QEvent *event)
 {
+    // A Wayland compositor such as sway shows a new window only once the window has drawn a frame
+    // after taking its first activation, and waits 200 ms for one otherwise; Qt 6.4 takes the
+    // activation without drawing, so each window draws itself anew.
+    if (event->type() == QEvent::WindowActivate)
+        static_cast<QWidget *>(watched)->update();
     // The program itself never closes a window, so a close comes from the window manager.
     if (event->type() != QEvent::Close)
         return QObject::eventFilter(watched, event);
