@@ -1,25 +1,29 @@
 # SPDX-License-Identifier: MIT
-# End-to-end checks of the built program on a virtual X server: keys go in through xdotool as a
+# End-to-end checks of the built program on a desktop of its own (session.py): keys go in as a
 # keyboard user types them; everything else is read and done over AT-SPI, listening to its events
-# as a screen reader does. Each check has a run of its own. Run through tests/e2e/run:
-#   drive.py PROGRAM none|openbox
+# as a screen reader does; the sound server's sink is recorded, and screenshots are held against
+# the main window painted afresh (reference.cpp). Each check has a run of its own. Run through
+# tests/e2e/run:  drive.py PROGRAM REFERENCE none|openbox|sway
 
 import os
 import re
+import subprocess
 import sys
 import tempfile
 import time
 import traceback
 
 import pyatspi
+from PIL import Image, ImageChops
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
-import xsession as x  # noqa: E402
+import session  # noqa: E402
 
 HAND_OVER = 2.0  # seconds from the splash to the main window
 EXIT_LIMIT = 1.0  # seconds from Exit to the end of the process
 ENGLISH_TITLE, FARSI_TITLE = "Vizaded Adede", "تايمر ويندوز"
+APP_ID = "io.github.tickwell.tickwell"
 FARSI_MENUS = ["فايل", "صفر کردن", "کمک"]
 EVENTS = ("window:activate", "object:state-changed:focused")
 READING = re.compile(r"(First|Second) timer (\d+):(\d+):(\d+)$")
@@ -92,7 +96,7 @@ class Run:  # one run of the program, from the splash on, seen from X and by a s
             pass
 
     def windows(self):
-        return x.visible_windows(self.process.pid)
+        return x.windows(self.process.pid)
 
     def new_windows(self, known):
         return [w for w in self.windows() if w not in known]
@@ -106,6 +110,10 @@ class Run:  # one run of the program, from the splash on, seen from X and by a s
     def reading(self, counter):  # (h, m, s), as the counter's seconds field reads it
         found = (READING.match(n.name) for n in descendants(self.main))
         return next(tuple(map(int, m.groups()[1:])) for m in found if m and m[1] == counter)
+
+    def ticks(self, counter):  # within the first hour
+        hours, minutes, seconds = self.reading(counter)
+        return hours * 3600 + minutes * 60 + seconds
 
     def opens(self, key, farsi=False):
         # A key that opens a window, as a keyboard user presses it: a screen reader hears the
@@ -132,17 +140,42 @@ class Run:  # one run of the program, from the splash on, seen from X and by a s
         status = self.process.wait(timeout=EXIT_LIMIT)
         assert status == 0, f"ended with status {status}"
 
+    def printed(self):
+        self.log.seek(0)
+        return self.log.read().decode(errors="replace")
+
     def close(self):  # returns what the program printed
         pyatspi.Registry.deregisterEventListener(self.hear, *EVENTS)
         self.process.kill()
         self.process.wait()
-        self.log.seek(0)
-        return self.log.read().decode(errors="replace")
+        return self.printed()
+
+
+def screen_shows_the_count(run, language, trail=0):
+    # Taken between two readings of the first counter, the main window's pixels on the screen are
+    # a fresh painting of one of the readings in between, or of one that a frame ago was the
+    # last: trail ticks earlier.
+    x.wait_for("the first counter to move on", lambda: run.ticks("First") >= trail + 2)
+    with tempfile.TemporaryDirectory() as folder:
+        for _attempt in range(3):
+            first = run.ticks("First") - trail
+            shot = x.screenshot(run.main_x).convert("RGB")
+            readings = [f"{t // 3600}:{t // 60 % 60}:{t % 60}"
+                        for t in range(first, run.ticks("First") + 1)]
+            subprocess.run([REFERENCE, language, folder, *readings], check=True,
+                           env=dict(os.environ, QT_QPA_PLATFORM="offscreen"), capture_output=True)
+            painted = (Image.open(f"{folder}/{r}.png").convert("RGB") for r in readings)
+            if any(p.size == shot.size and not ImageChops.difference(p, shot).getbbox()
+                   for p in painted):
+                return
+    shot.save(os.path.join(tempfile.gettempdir(), "tickwell-e2e-screen.png"))
+    raise AssertionError(f"the screen does not show the count {readings} ({language})")
 
 
 def check_menu_and_rule(run):
     found = [[p, k, "yes" if c else "no"] for p, k, c, _ in menu_entries(run.menu_bar())]
     assert found == MENU, f"menu entries differ: {found}"
+    assert x.app_id(run.main_x) in (None, APP_ID), f"app id {x.app_id(run.main_x)}"
     frames = [n for n in descendants(run.main) if n.getRole() == pyatspi.ROLE_FRAME]
     assert not frames, "the rule between the rows is read as a frame"
 
@@ -188,7 +221,9 @@ def check_options_chosen_by_screen_reader(run):
     act(next(n for n in descendants(options) if n.name == "Default" and
              n.getRole() == pyatspi.ROLE_PUSH_BUTTON))
     x.wait_for("Default to set the title", lambda: run.main.name == ENGLISH_TITLE)
+    act(option["10      (0.01 Sec)"])
     run.closes(ok)
+    screen_shows_the_count(run, "english", trail=2)  # a frame is two ticks at 10 ms
 
 
 def check_keyboard_walk_in_english(run):
@@ -198,7 +233,8 @@ def check_keyboard_walk_in_english(run):
     assert width < 300 and height < 150, f"confirmation is {width}x{height}"
     assert not x.decorated(dialog), "confirmation has a title bar"
     centre = (left + width / 2, top + height / 2)  # on the 1280x1024 screen of tests/e2e/run
-    assert max(abs(centre[0] - 640), abs(centre[1] - 512)) <= 2, f"centred at {centre}"
+    assert not x.places_windows or max(abs(centre[0] - 640), abs(centre[1] - 512)) <= 2, \
+        f"centred at {centre}"
     run.closes(None, "space")
     for key in ("F8", "F1", "ctrl+a", "F5"):
         run.closes(run.opens(key), "Return")
@@ -221,12 +257,14 @@ def check_marks_and_language(run):
     x.wait_for("the mark on Beep", lambda: marked("Ctrl+B") and not marked("Ctrl+N"))
     act(run.entry("File/No Beep"))
     x.wait_for("the mark back on No Beep", lambda: marked("Ctrl+N") and not marked("Ctrl+B"))
+    screen_shows_the_count(run, "english")
     x.key("ctrl+f")
-    x.wait_for("the Farsi title", lambda: x.titles(run.main_x) == [FARSI_TITLE] * 2)
+    x.wait_for("the Farsi title", lambda: x.title(run.main_x) == FARSI_TITLE)
     assert [m.name for m in run.menu_bar()] == FARSI_MENUS, "menu bar not in Farsi"
     assert marked("Ctrl+F") and not marked("Ctrl+E"), "the mark is not on Farsi"
+    screen_shows_the_count(run, "farsi")
     act(run.entry("Ctrl+E"))
-    x.wait_for("the English title", lambda: x.titles(run.main_x) == [ENGLISH_TITLE] * 2)
+    x.wait_for("the English title", lambda: x.title(run.main_x) == ENGLISH_TITLE)
     assert run.menu_bar()[0].name == "File", "menu bar not in English"
 
 
@@ -235,7 +273,28 @@ def check_exit_with_every_window_open(run):
         act(run.entry(shortcut))
     x.wait_for("every window", lambda: len(run.windows()) == 7)
     x.focus(run.main_x)
+    x.key("F5")  # a modal message, which a screen reader's Exit from the menu does not wait for
+    x.wait_for("the message", lambda: len(run.windows()) == 8)
+    run.ends(lambda: act(run.entry("Ctrl+X")))
+
+
+def check_beep_heard_until_the_sound_server_goes(run):
+    recording = x.record()
+    x.key("ctrl+b")
+    heard = recording.sounds(5)
+    assert 4 <= heard <= 6, f"{heard} bells in 5 s of Beep at 1000 ms a tick"
+    x.key("ctrl+n")
+    recording.sounds(0.5)  # the last bell dies away
+    heard = recording.sounds(2)
+    recording.close()
+    assert heard == 0, f"{heard} sounds in 2 s of No Beep"
+    x.key("ctrl+b")
+    x.stop_sound_server()
+    counted = run.ticks("First")
+    x.wait_for("three ticks without a sound server", lambda: run.ticks("First") >= counted + 3)
     run.ends(lambda: x.key("ctrl+x"))
+    said = [line for line in run.printed().splitlines() if "bell" in line]
+    assert len(said) == 1, f"the program said {said}"
 
 
 CHECKS = [
@@ -246,18 +305,22 @@ CHECKS = [
     check_keyboard_walk_in_farsi,
     check_marks_and_language,
     check_exit_with_every_window_open,
+    check_beep_heard_until_the_sound_server_goes,
 ]
+# The sound is the same with or without a window manager: it is heard on X11 once, and on Wayland.
+SKIPPED = {"openbox": [check_beep_heard_until_the_sound_server_goes]}
 
 
 def main(program, setting):
-    if setting == "openbox":
-        x.start_window_manager()
+    global x
+    x = session.Sway() if setting == "sway" else session.X11(window_manager=setting == "openbox")
     failed = 0
-    for check in CHECKS:
+    for check in (c for c in CHECKS if c not in SKIPPED.get(setting, [])):
         began, run = time.monotonic(), Run(program)
         try:
             run.started()
             check(run)
+            assert not getattr(x, "late", None), f"windows shown late: {x.late}"
             verdict = "PASS"
         except Exception:
             verdict, failed = "FAIL", failed + 1
@@ -266,9 +329,11 @@ def main(program, setting):
         print(f"The program printed:\n{output}" if verdict == "FAIL" else "", end="")
         print(f"{verdict} {check.__name__} ({setting}, {time.monotonic() - began:.1f} s)",
               flush=True)
+    x.close()
     print(f"{failed} failed")
     return 1 if failed else 0
 
 
 if __name__ == "__main__":
-    sys.exit(main(os.path.abspath(sys.argv[1]), sys.argv[2]))
+    REFERENCE = os.path.abspath(sys.argv[2])
+    sys.exit(main(os.path.abspath(sys.argv[1]), sys.argv[3]))
