@@ -33,12 +33,14 @@ struct Sample {
     qint64 milliseconds;
     double self;
     double xserver;
+    double soundServer;
 };
 
 Sample sample(const RunOptions &options)
 {
-    return {now(), cpuSeconds(QCoreApplication::applicationPid()),
-            options.xserver ? cpuSeconds(options.xserver) : 0.0};
+    const auto cpuOf = [](qint64 pid) { return pid ? cpuSeconds(pid) : 0.0; };
+    return {now(), cpuSeconds(QCoreApplication::applicationPid()), cpuOf(options.xserver),
+            cpuOf(options.soundServer)};
 }
 
 void finish(const RunOptions &options, const Ticker &ticker, const Sample &begin, qint64 ticks)
@@ -49,11 +51,13 @@ void finish(const RunOptions &options, const Ticker &ticker, const Sample &begin
                  {"subject", options.subject},
                  {"interval", options.interval},
                  {"load", options.load},
+                 {"beep", options.beep},
                  {"elapsed_ms", elapsed},
                  {"counted", ticker.counted() - ticks},
                  {"expected", elapsed / options.interval},
                  {"cpu_s", end.self - begin.self},
                  {"xserver_cpu_s", end.xserver - begin.xserver},
+                 {"soundserver_cpu_s", end.soundServer - begin.soundServer},
                  {"hwm_kb", selfStatusKb("VmHWM")}});
     QCoreApplication::quit();
 }
@@ -101,10 +105,17 @@ RunOptions parseRunOptions(const QStringList &arguments, const QString &subject)
     parser.addOptions({{"interval", "First counter's interval in ms.", "ms", "1000"},
                        {"seconds", "Length of the measured run.", "s", "10"},
                        {"load", "Label for the record.", "text", "quiet"},
-                       {"xserver", "X server process id.", "pid", "0"}});
+                       {"xserver", "X server process id.", "pid", "0"},
+                       {"beep", "Every tick rings the bell."},
+                       {"soundserver", "Sound server process id.", "pid", "0"}});
     parser.process(arguments);
-    return {subject, parser.value("interval").toInt(), parser.value("seconds").toInt(),
-            parser.value("load"), parser.value("xserver").toLongLong()};
+    return {subject,
+            parser.value("interval").toInt(),
+            parser.value("seconds").toInt(),
+            parser.value("load"),
+            parser.value("xserver").toLongLong(),
+            parser.isSet("beep"),
+            parser.value("soundserver").toLongLong()};
 }
 
 void measureRun(const RunOptions &options, const Ticker &ticker)

@@ -22,6 +22,8 @@ struct RunOptions {
     int seconds = 10;
     QString load;       // free text that bench/run puts into the record: "quiet" or "loaded"
     qint64 xserver = 0; // the X server's process id, 0 when there is none to account for
+    bool beep = false;  // every tick rings the bell
+    qint64 soundServer = 0; // the sound server's process id, where the bell rings
 };
 RunOptions parseRunOptions(const QStringList &arguments, const QString &subject);
 

@@ -34,6 +34,8 @@ qint64 firstCounterTicks(ui::Windows &windows)
 int run(ui::Windows &windows, const bench::RunOptions &options)
 {
     windows.show(form1);
+    if (options.beep)
+        windows.get<Form1>(form1).Form1_MnuBeep_Click();
     const auto start = [&windows](int interval) {
         Form1 &window = windows.get<Form1>(form1);
         window.Timer1.setInterval(0); // restarts the phase even at the designed interval

@@ -26,8 +26,15 @@ install(CODE "
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The xcb platform plugin, and a face with Arabic-script glyphs for the Farsi captions.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+# The xcb platform plugin, a face with Arabic-script glyphs for the Farsi captions, and the bell:
+# libcanberra, which the program loads at its first ring, and the sound theme it plays. The
+# sound server's backend is recommended: without it the display's bell rings instead. Qt's own
+# Wayland platform is only suggested: installed by default, it would move every Qt 6 program on
+# GNOME from XWayland to Qt's plain window decorations, and Tickwell runs well on XWayland.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, fonts-dejavu-core, libcanberra0, sound-theme-freedesktop")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 include(CPack)
 
 # The changelog's latest entry names the version being packaged.
