@@ -30,10 +30,13 @@ ui::Windows::Factory resetConfirmation(const QStringList &fields, int clientWidt
 // which nothing in the program needs. The repaints are a few small labels; through shared
 // memory each one waits for the X server's completion event, which wakes the connection's
 // reader thread and then the main thread, while sent on the connection it costs neither.
+// Whatever the user has set for either, even empty, stands.
 void prepareToolkit()
 {
-    qputenv("QT_NO_GLIB", "1");
-    qputenv("QT_XCB_NO_MITSHM", "1");
+    for (const char *setting : {"QT_NO_GLIB", "QT_XCB_NO_MITSHM"}) {
+        if (!qEnvironmentVariableIsSet(setting))
+            qputenv(setting, "1");
+    }
 }
 
 void defineWindows(ui::Windows &windows)
