@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QBackingStore>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
@@ -40,14 +41,19 @@ class Program : public QObject {
             messages << (style == ui::MessageStyle::OkInformation ? "i " : "") + text;
         };
         QObject::connect(&windows, &ui::Windows::created, this, [this](const QString &name) {
-            for (int row : {0, 1})
-                if (name == u"Form1")
-                    onTestClock(timer(row));
+            if (name != u"Form1")
+                return;
+            for (ui::IntervalTimer *timer : form1().findChildren<ui::IntervalTimer *>())
+                onTestClock(*timer);
+            form1().findChild<stopwatch::RepaintPacer *>()->setClock(
+                [this] { return now * 1'000'000; });
         });
         app::start(windows);
     }
 
     Form1 &form1() { return windows.get<Form1>("Form1"); }
+    // The main window painted afresh from its current captions, at the screen's scale.
+    QImage freshRendering() { return form1().grab().toImage(); }
     ui::IntervalTimer &timer(int row) { return row == 0 ? form1().Timer1 : form1().Timer2; }
     QString reading(int row)
     {
@@ -79,6 +85,7 @@ class Program : public QObject {
         else
             press(QKeySequence(word.section(u'@', 0, 0)),
                   word.section(u'@', 1, 1, QString::SectionSkipEmpty));
+        QCoreApplication::processEvents(); // what the event loop does next: exposes, paints
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -104,6 +111,8 @@ class Program : public QObject {
             return QString::number(ui::outerHeight(&form1()));
         if (thing == u"row2")
             return secondRow();
+        if (thing == u"screen")
+            return screen();
         if (thing == u"splash")
             return QString::number(windows.get<Form5>("Form5").Timer1.interval());
         QObject &object = thing.contains(u'.') ? control<QObject>(thing) : windows.get(thing);
@@ -157,13 +166,22 @@ class Program : public QObject {
         timer.setInterval(interval);
     }
 
-    // A running timer's timeout comes at least once an interval, and catches up what is due.
+    // A running timer's timeout comes at least once an interval, and catches up what is due. The
+    // held paint's timer comes after the counters', whose ticks may have painted it already.
     void pass(qint64 milliseconds)
     {
         now += milliseconds;
-        for (int row : {0, 1})
-            if (timer(row).interval() > 0 && milliseconds >= timer(row).interval())
-                timer(row).deliverDueTicks();
+        for (ui::IntervalTimer *timer : form1().findChildren<ui::IntervalTimer *>())
+            if (timer->interval() > 0 && milliseconds >= timer->interval())
+                timer->deliverDueTicks();
+    }
+
+    // Whether the main window shows what its captions say: the pixels last painted into its
+    // backing store, against a fresh rendering. A grab() alone paints anew and hides a frozen one.
+    QString screen()
+    {
+        const QImage *shown = static_cast<QImage *>(form1().backingStore()->paintDevice());
+        return same(*shown, freshRendering()) ? "current" : "stale";
     }
 
     void setReading(int row, const QString &hms)
@@ -192,13 +210,17 @@ class Program : public QObject {
         return row.bottom() < room ? "shown" : row.top() >= room ? "hidden" : "cut";
     }
 
-    // Whether an image shows, pixel for pixel, the artwork file it was made from.
-    static bool shows(QImage image, const QString &artwork)
+    // Whether two images hold the same pixels, whatever their scale and format.
+    static bool same(QImage image, QImage other)
     {
-        const QImage drawn(QStringLiteral(ARTWORK "/") + artwork);
         image.setDevicePixelRatio(1);
+        other.setDevicePixelRatio(1);
         constexpr auto format = QImage::Format_ARGB32_Premultiplied;
-        return !drawn.isNull() && image.convertToFormat(format) == drawn.convertToFormat(format);
+        return !other.isNull() && image.convertToFormat(format) == other.convertToFormat(format);
+    }
+    static bool shows(const QImage &image, const QString &artwork)
+    {
+        return same(image, QImage(QStringLiteral(ARTWORK "/") + artwork));
     }
 
     static QString widgetAspect(QWidget &widget, const QString &aspect)
