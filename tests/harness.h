@@ -17,6 +17,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 inline const QStringList windowNames = {"Form1", "Form2", "Form3", "Form4",
@@ -31,6 +33,7 @@ class Program : public QObject {
     qint64 now = 0; // the counters' clock, in milliseconds
     // "i " before a message with the information icon; a real box's title before its message.
     QStringList messages;
+    QStringList created, showings; // windows as they were created; what was open as each showed
 
     Program()
     {
@@ -41,6 +44,9 @@ class Program : public QObject {
             messages << (style == ui::MessageStyle::OkInformation ? "i " : "") + text;
         };
         QObject::connect(&windows, &ui::Windows::created, this, [this](const QString &name) {
+            const QWidget *main = windows.find("Form1");
+            const auto *farsi = main ? main->findChild<QAction *>("MnuFarsi") : nullptr;
+            created << name + (farsi && farsi->isChecked() ? "*" : "");
             if (name != u"Form1")
                 return;
             for (ui::IntervalTimer *timer : form1().findChildren<ui::IntervalTimer *>())
@@ -113,6 +119,10 @@ class Program : public QObject {
             return secondRow();
         if (thing == u"screen")
             return screen();
+        if (thing == u"created" || thing == u"shown")
+            return (thing == u"created" ? created : showings).join(u' ');
+        if (thing == u"clipped")
+            return clipped();
         if (thing == u"splash")
             return QString::number(windows.get<Form5>("Form5").Timer1.interval());
         QObject &object = thing.contains(u'.') ? control<QObject>(thing) : windows.get(thing);
@@ -140,6 +150,9 @@ class Program : public QObject {
             messages << box->windowTitle() + ": " + (informs ? "i " : "") + box->text();
             QMetaObject::invokeMethod(box, &QMessageBox::accept, Qt::QueuedConnection);
         }
+        if (event->type() == QEvent::Show && windowNames.contains(watched->objectName()) &&
+            qobject_cast<QWidget *>(watched)->isWindow())
+            showings << windowsThat(true);
         return event->type() == QEvent::Timer;
     }
 
@@ -202,6 +215,36 @@ class Program : public QObject {
         return names.join(u',');
     }
 
+    // Controls of the existing windows whose text does not fit their box in the face that shows it.
+    QString clipped()
+    {
+        QStringList names;
+        for (const QString &name : windowNames)
+            if (const QWidget *window = windows.find(name))
+                for (QWidget *control : window->findChildren<QWidget *>())
+                    if (!fits(*control))
+                        names << name + u'.' + control->objectName();
+        return names.join(u',');
+    }
+    static bool fits(QWidget &control)
+    {
+        const QFontMetrics metrics = control.fontMetrics();
+        if (auto *label = qobject_cast<QLabel *>(&control))
+            return metrics.horizontalAdvance(label->text()) + 2 * label->margin() <=
+                       label->contentsRect().width() &&
+                   metrics.ascent() <= label->contentsRect().height();
+        auto *button = qobject_cast<QAbstractButton *>(&control);
+        if (!button)
+            return true;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const auto contents = qobject_cast<QRadioButton *>(button) ? QStyle::SE_RadioButtonContents
+                                                                   : QStyle::SE_PushButtonContents;
+        return metrics.horizontalAdvance(ui::plainText(button->text())) <=
+               button->style()->subElementRect(contents, &option, button).width();
+    }
+
     // Whether the second row is in sight: whole, cut off, or hidden below the client area.
     QString secondRow()
     {
@@ -255,6 +298,13 @@ class Program : public QObject {
                 .arg(font.pointSizeF())
                 .arg(font.bold() ? " bold" : "", font.italic() ? " italic" : "",
                      font.underline() ? " underline" : "");
+        if (aspect == u"digits") { // one width for every count of as many digits: no jiggle
+            const QFontMetricsF metrics(font, &widget);
+            QSet<qreal> widths[2];
+            for (int count = 0; count <= 60; ++count)
+                widths[count > 9] << metrics.horizontalAdvance(QString::number(count));
+            return widths[0].size() == 1 && widths[1].size() == 1 ? "even" : "uneven";
+        }
         if (aspect == u"picture") {
             const QPixmap picture = qobject_cast<QLabel *>(&widget)->pixmap();
             const QSize size = picture.deviceIndependentSize().toSize();
@@ -267,13 +317,17 @@ class Program : public QObject {
         if (aspect == u"icon") {
             const QIcon icon = widget.windowIcon();
             QStringList sizes;
-            bool exact = true;
+            bool exact = true, sharp = true;
             for (const QSize size : icon.availableSizes()) {
                 sizes << QString::number(size.width());
                 exact = exact && shows(icon.pixmap(size, 1.0).toImage(),
                                        QStringLiteral("watch-%1.png").arg(size.width()));
             }
-            return sizes.join(u' ') + (exact ? " exact" : "");
+            const qreal scale = qApp->devicePixelRatio(); // title bars take 16 or 32 at the scale
+            for (const int size : {16, 32})
+                sharp = sharp && shows(icon.pixmap(QSize(size, size), scale).toImage(),
+                                       QStringLiteral("watch-%1.png").arg(size * scale));
+            return sizes.join(u' ') + (exact ? " exact" : "") + (sharp ? " sharp" : "");
         }
         return qobject_cast<QAbstractButton *>(&widget)->isChecked() ? "on" : "off";
     }
