@@ -30,7 +30,7 @@ class Program : public QObject {
   public:
     ui::Windows windows;
     int beeps = 0;
-    qint64 now = 0; // the counters' clock, in milliseconds
+    qint64 now = 0; // the test's clock, in milliseconds: the counters' and the repaint pacer's
     // "i " before a message with the information icon; a real box's title before its message.
     QStringList messages;
     QStringList created, showings; // windows as they were created; what was open as each showed
@@ -140,8 +140,8 @@ class Program : public QObject {
     }
 
   protected:
-    // No timer fires by itself: the counters tick only through pass(). A real message box is
-    // read and dismissed as soon as it shows.
+    // No timer fires by itself: the counters and the held repaint time out only through pass().
+    // A real message box is read and dismissed as soon as it shows.
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (auto *box = qobject_cast<QMessageBox *>(watched);
@@ -150,8 +150,7 @@ class Program : public QObject {
             messages << box->windowTitle() + ": " + (informs ? "i " : "") + box->text();
             QMetaObject::invokeMethod(box, &QMessageBox::accept, Qt::QueuedConnection);
         }
-        if (event->type() == QEvent::Show && windowNames.contains(watched->objectName()) &&
-            qobject_cast<QWidget *>(watched)->isWindow())
+        if (event->type() == QEvent::Show && windowNames.contains(watched->objectName()))
             showings << windowsThat(true);
         return event->type() == QEvent::Timer;
     }
@@ -189,8 +188,8 @@ class Program : public QObject {
                 timer->deliverDueTicks();
     }
 
-    // Whether the main window shows what its captions say: the pixels last painted into its
-    // backing store, against a fresh rendering. A grab() alone paints anew and hides a frozen one.
+    // Whether the main window shows what it holds: the pixels last painted into its backing store
+    // (an image here) against a fresh rendering. A grab() alone paints anew and hides a freeze.
     QString screen()
     {
         const QImage *shown = static_cast<QImage *>(form1().backingStore()->paintDevice());
