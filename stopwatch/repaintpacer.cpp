@@ -2,6 +2,7 @@
 #include "stopwatch/repaintpacer.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEvent>
 #include <QScreen>
 #include <QWidget>
@@ -24,18 +25,18 @@ qint64 frameNanoseconds(const QWidget *window)
 } // namespace
 
 RepaintPacer::RepaintPacer(QWidget *window)
-    : QObject(window), window_(window), frameNanoseconds_(frameNanoseconds(window))
+    : QObject(window), window_(window), frameNanoseconds_(frameNanoseconds(window)),
+      frameMilliseconds_(int(std::ceil(double(frameNanoseconds_) / 1e6))),
+      clock_([] { return QDeadlineTimer::current(Qt::PreciseTimer).deadlineNSecs(); }),
+      heldPaint_(this)
 {
-    heldPaint_.setSingleShot(true);
-    heldPaint_.setTimerType(Qt::PreciseTimer);
-    heldPaint_.setInterval(int(std::ceil(double(frameNanoseconds_) / 1e6)));
-    connect(&heldPaint_, &QTimer::timeout, this, &RepaintPacer::paintHeld);
+    connect(&heldPaint_, &ui::IntervalTimer::tick, this, &RepaintPacer::paintHeld);
     window->installEventFilter(this);
 }
 
-bool RepaintPacer::frameHasPassed() const
+bool RepaintPacer::frameHasPassed(qint64 now) const
 {
-    return !sincePaint_.isValid() || sincePaint_.nsecsElapsed() >= frameNanoseconds_;
+    return !lastPaint_ || now - *lastPaint_ >= frameNanoseconds_;
 }
 
 // The toolkit asks for one UpdateRequest and asks again only once it was handled, so a held
@@ -44,25 +45,25 @@ bool RepaintPacer::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != window_ || event->type() != QEvent::UpdateRequest)
         return false;
-    if (frameHasPassed()) {
-        heldPaint_.stop();
-        sincePaint_.start();
+    if (const qint64 now = clock_(); frameHasPassed(now)) {
+        heldPaint_.setInterval(0);
+        lastPaint_ = now;
         return false;
     }
-    if (!heldPaint_.isActive())
-        heldPaint_.start();
+    if (heldPaint_.interval() == 0)
+        heldPaint_.setInterval(frameMilliseconds_);
     return true;
 }
 
 void RepaintPacer::paintIfDue()
 {
-    if (heldPaint_.isActive() && frameHasPassed())
+    if (heldPaint_.interval() > 0 && frameHasPassed(clock_()))
         paintHeld();
 }
 
 void RepaintPacer::paintHeld()
 {
-    sincePaint_.invalidate();
+    lastPaint_.reset();
     QEvent request(QEvent::UpdateRequest);
     QCoreApplication::sendEvent(window_, &request);
 }

@@ -13,9 +13,12 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QBackingStore>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 inline const QStringList windowNames = {"Form1", "Form2", "Form3", "Form4",
@@ -27,9 +30,10 @@ class Program : public QObject {
   public:
     ui::Windows windows;
     int beeps = 0;
-    qint64 now = 0; // the counters' clock, in milliseconds
+    qint64 now = 0; // the test's clock, in milliseconds: the counters' and the repaint pacer's
     // "i " before a message with the information icon; a real box's title before its message.
     QStringList messages;
+    QStringList created, showings; // windows as they were created; what was open as each showed
 
     Program()
     {
@@ -40,14 +44,22 @@ class Program : public QObject {
             messages << (style == ui::MessageStyle::OkInformation ? "i " : "") + text;
         };
         QObject::connect(&windows, &ui::Windows::created, this, [this](const QString &name) {
-            for (int row : {0, 1})
-                if (name == u"Form1")
-                    onTestClock(timer(row));
+            const QWidget *main = windows.find("Form1");
+            const auto *farsi = main ? main->findChild<QAction *>("MnuFarsi") : nullptr;
+            created << name + (farsi && farsi->isChecked() ? "*" : "");
+            if (name != u"Form1")
+                return;
+            for (ui::IntervalTimer *timer : form1().findChildren<ui::IntervalTimer *>())
+                onTestClock(*timer);
+            form1().findChild<stopwatch::RepaintPacer *>()->setClock(
+                [this] { return now * 1'000'000; });
         });
         app::start(windows);
     }
 
     Form1 &form1() { return windows.get<Form1>("Form1"); }
+    // The main window painted afresh from its current captions, at the screen's scale.
+    QImage freshRendering() { return form1().grab().toImage(); }
     ui::IntervalTimer &timer(int row) { return row == 0 ? form1().Timer1 : form1().Timer2; }
     QString reading(int row)
     {
@@ -79,6 +91,7 @@ class Program : public QObject {
         else
             press(QKeySequence(word.section(u'@', 0, 0)),
                   word.section(u'@', 1, 1, QString::SectionSkipEmpty));
+        QCoreApplication::processEvents(); // what the event loop does next: exposes, paints
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -104,6 +117,12 @@ class Program : public QObject {
             return QString::number(ui::outerHeight(&form1()));
         if (thing == u"row2")
             return secondRow();
+        if (thing == u"screen")
+            return screen();
+        if (thing == u"created" || thing == u"shown")
+            return (thing == u"created" ? created : showings).join(u' ');
+        if (thing == u"clipped")
+            return clipped();
         if (thing == u"splash")
             return QString::number(windows.get<Form5>("Form5").Timer1.interval());
         QObject &object = thing.contains(u'.') ? control<QObject>(thing) : windows.get(thing);
@@ -121,8 +140,8 @@ class Program : public QObject {
     }
 
   protected:
-    // No timer fires by itself: the counters tick only through pass(). A real message box is
-    // read and dismissed as soon as it shows.
+    // No timer fires by itself: the counters and the held repaint time out only through pass().
+    // A real message box is read and dismissed as soon as it shows.
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (auto *box = qobject_cast<QMessageBox *>(watched);
@@ -131,6 +150,8 @@ class Program : public QObject {
             messages << box->windowTitle() + ": " + (informs ? "i " : "") + box->text();
             QMetaObject::invokeMethod(box, &QMessageBox::accept, Qt::QueuedConnection);
         }
+        if (event->type() == QEvent::Show && windowNames.contains(watched->objectName()))
+            showings << windowsThat(true);
         return event->type() == QEvent::Timer;
     }
 
@@ -157,13 +178,22 @@ class Program : public QObject {
         timer.setInterval(interval);
     }
 
-    // A running timer's timeout comes at least once an interval, and catches up what is due.
+    // A running timer's timeout comes at least once an interval, and catches up what is due. The
+    // held paint's timer comes after the counters', whose ticks may have painted it already.
     void pass(qint64 milliseconds)
     {
         now += milliseconds;
-        for (int row : {0, 1})
-            if (timer(row).interval() > 0 && milliseconds >= timer(row).interval())
-                timer(row).deliverDueTicks();
+        for (ui::IntervalTimer *timer : form1().findChildren<ui::IntervalTimer *>())
+            if (timer->interval() > 0 && milliseconds >= timer->interval())
+                timer->deliverDueTicks();
+    }
+
+    // Whether the main window shows what it holds: the pixels last painted into its backing store
+    // (an image here) against a fresh rendering. A grab() alone paints anew and hides a freeze.
+    QString screen()
+    {
+        const QImage *shown = static_cast<QImage *>(form1().backingStore()->paintDevice());
+        return same(*shown, freshRendering()) ? "current" : "stale";
     }
 
     void setReading(int row, const QString &hms)
@@ -184,6 +214,36 @@ class Program : public QObject {
         return names.join(u',');
     }
 
+    // Controls of the existing windows whose text does not fit their box in the face that shows it.
+    QString clipped()
+    {
+        QStringList names;
+        for (const QString &name : windowNames)
+            if (const QWidget *window = windows.find(name))
+                for (QWidget *control : window->findChildren<QWidget *>())
+                    if (!fits(*control))
+                        names << name + u'.' + control->objectName();
+        return names.join(u',');
+    }
+    static bool fits(QWidget &control)
+    {
+        const QFontMetrics metrics = control.fontMetrics();
+        if (auto *label = qobject_cast<QLabel *>(&control))
+            return metrics.horizontalAdvance(label->text()) + 2 * label->margin() <=
+                       label->contentsRect().width() &&
+                   metrics.ascent() <= label->contentsRect().height();
+        auto *button = qobject_cast<QAbstractButton *>(&control);
+        if (!button)
+            return true;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const auto contents = qobject_cast<QRadioButton *>(button) ? QStyle::SE_RadioButtonContents
+                                                                   : QStyle::SE_PushButtonContents;
+        return metrics.horizontalAdvance(ui::plainText(button->text())) <=
+               button->style()->subElementRect(contents, &option, button).width();
+    }
+
     // Whether the second row is in sight: whole, cut off, or hidden below the client area.
     QString secondRow()
     {
@@ -192,13 +252,17 @@ class Program : public QObject {
         return row.bottom() < room ? "shown" : row.top() >= room ? "hidden" : "cut";
     }
 
-    // Whether an image shows, pixel for pixel, the artwork file it was made from.
-    static bool shows(QImage image, const QString &artwork)
+    // Whether two images hold the same pixels, whatever their scale and format.
+    static bool same(QImage image, QImage other)
     {
-        const QImage drawn(QStringLiteral(ARTWORK "/") + artwork);
         image.setDevicePixelRatio(1);
+        other.setDevicePixelRatio(1);
         constexpr auto format = QImage::Format_ARGB32_Premultiplied;
-        return !drawn.isNull() && image.convertToFormat(format) == drawn.convertToFormat(format);
+        return !other.isNull() && image.convertToFormat(format) == other.convertToFormat(format);
+    }
+    static bool shows(const QImage &image, const QString &artwork)
+    {
+        return same(image, QImage(QStringLiteral(ARTWORK "/") + artwork));
     }
 
     static QString widgetAspect(QWidget &widget, const QString &aspect)
@@ -233,6 +297,13 @@ class Program : public QObject {
                 .arg(font.pointSizeF())
                 .arg(font.bold() ? " bold" : "", font.italic() ? " italic" : "",
                      font.underline() ? " underline" : "");
+        if (aspect == u"digits") { // one width for every count of as many digits: no jiggle
+            const QFontMetricsF metrics(font, &widget);
+            QSet<qreal> widths[2];
+            for (int count = 0; count <= 60; ++count)
+                widths[count > 9] << metrics.horizontalAdvance(QString::number(count));
+            return widths[0].size() == 1 && widths[1].size() == 1 ? "even" : "uneven";
+        }
         if (aspect == u"picture") {
             const QPixmap picture = qobject_cast<QLabel *>(&widget)->pixmap();
             const QSize size = picture.deviceIndependentSize().toSize();
@@ -245,13 +316,17 @@ class Program : public QObject {
         if (aspect == u"icon") {
             const QIcon icon = widget.windowIcon();
             QStringList sizes;
-            bool exact = true;
+            bool exact = true, sharp = true;
             for (const QSize size : icon.availableSizes()) {
                 sizes << QString::number(size.width());
                 exact = exact && shows(icon.pixmap(size, 1.0).toImage(),
                                        QStringLiteral("watch-%1.png").arg(size.width()));
             }
-            return sizes.join(u' ') + (exact ? " exact" : "");
+            const qreal scale = qApp->devicePixelRatio(); // title bars take 16 or 32 at the scale
+            for (const int size : {16, 32})
+                sharp = sharp && shows(icon.pixmap(QSize(size, size), scale).toImage(),
+                                       QStringLiteral("watch-%1.png").arg(size * scale));
+            return sizes.join(u' ') + (exact ? " exact" : "") + (sharp ? " sharp" : "");
         }
         return qobject_cast<QAbstractButton *>(&widget)->isChecked() ? "on" : "off";
     }
