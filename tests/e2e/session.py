@@ -39,8 +39,8 @@ def wait_for(what, condition, timeout=10.0):
         time.sleep(0.02)
 
 
-def tool(*command, env=None):
-    return subprocess.run(command, capture_output=True, text=True, env=env).stdout
+def tool(*command, env=None):  # a tool that hangs (xdotool --sync on a window never mapped) fails
+    return subprocess.run(command, capture_output=True, text=True, env=env, timeout=30).stdout
 
 
 class Recording:  # the sound server's sink, from the moment its sound flows
