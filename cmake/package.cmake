@@ -24,6 +24,12 @@ install(CODE "
                             \"${installedProgram}\" COMMAND_ERROR_IS_FATAL ANY)
   endif()")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# CPack names this machine's architecture; a cross build's package is for its target's.
+if(CMAKE_CROSSCOMPILING)
+  execute_process(COMMAND dpkg-architecture -t ${CMAKE_LIBRARY_ARCHITECTURE} -qDEB_HOST_ARCH
+                  OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE
+                  OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
+endif()
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The xcb platform plugin, a face with Arabic-script glyphs for the Farsi captions, and the bell:

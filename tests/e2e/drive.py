@@ -24,6 +24,8 @@ HAND_OVER = 2.0  # seconds from the splash to the main window
 EXIT_LIMIT = 1.0  # seconds from Exit to the end of the process
 ENGLISH_TITLE, FARSI_TITLE = "Vizaded Adede", "تايمر ويندوز"
 APP_ID = "io.github.tickwell.tickwell"
+# Under the sanitizers the program runs many times slower than a compositor waits for its frames.
+PROMPT = "ASAN_OPTIONS" not in os.environ
 FARSI_MENUS = ["فايل", "صفر کردن", "کمک"]
 EVENTS = ("window:activate", "object:state-changed:focused")
 READING = re.compile(r"(First|Second) timer (\d+):(\d+):(\d+)$")
@@ -320,7 +322,7 @@ def main(program, setting):
         try:
             run.started()
             check(run)
-            assert not getattr(x, "late", None), f"windows shown late: {x.late}"
+            assert not (x.shown_late() and PROMPT), "the compositor waited for windows' frames"
             verdict = "PASS"
         except Exception:
             verdict, failed = "FAIL", failed + 1
