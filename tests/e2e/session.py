@@ -211,14 +211,9 @@ class Sway(Desktop):
 
     def key(self, *keys):  # each wtype is a new keyboard, heard only once the program has bound it
         for key in keys:
-            *modifiers, name = key.split("+")
-            command = ["wtype", "-s", "300"]
-            for modifier in modifiers:
-                command += ["-M", modifier]
-            command += ["-k", name]
-            for modifier in modifiers:
-                command += ["-m", modifier]
-            tool(*command, env=self.env)
+            *held, name = key.split("+")
+            press, release = sum((["-M", m] for m in held), []), sum((["-m", m] for m in held), [])
+            tool("wtype", "-s", "300", *press, "-k", name, *release, env=self.env)
 
     def screenshot(self, window):
         left, top, width, height = self.geometry(window)
