@@ -69,7 +69,7 @@ def menu_entries(node, path=""):  # (path, shortcut, checked, node) of each entr
                    has(child, pyatspi.STATE_CHECKED), child)
 
 
-class Run:  # one run of the program, from the splash on, seen from its desktop and by a screen reader
+class Run:  # a run of the program from the splash on, seen from its desktop and by a screen reader
 
     def __init__(self, program):
         self.log = tempfile.TemporaryFile()

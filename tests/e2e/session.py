@@ -124,8 +124,9 @@ class X11(Desktop):
         return None
 
     def geometry(self, window):  # (x, y, width, height) of the window's own area on the screen
-        return tuple(int(n) for n in re.findall(
-            r"(?:Absolute upper-left [XY]|Width|Height):\s+(-?\d+)", tool("xwininfo", "-id", window)))
+        found = re.findall(r"(?:Absolute upper-left [XY]|Width|Height):\s+(-?\d+)",
+                           tool("xwininfo", "-id", window))
+        return tuple(int(n) for n in found)
 
     def decorated(self, window):  # whether it asks the window manager for a title bar and border
         match = re.search(r"=\s*(.*)", tool("xprop", "-id", window, "_MOTIF_WM_HINTS"))
@@ -135,7 +136,8 @@ class X11(Desktop):
         return not (flags & 2) or decorations != 0
 
     def focus(self, window):  # through the window manager where there is one
-        tool("xdotool", "windowactivate" if self.window_manager else "windowfocus", "--sync", window)
+        how = "windowactivate" if self.window_manager else "windowfocus"
+        tool("xdotool", how, "--sync", window)
 
     def key(self, *keys):
         tool("xdotool", "key", "--clearmodifiers", *keys)
