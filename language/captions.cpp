@@ -32,7 +32,10 @@ const QString about = QStringLiteral("About"), english = QStringLiteral("English
               sure = QStringLiteral("Are You Sure?"), cancel = QStringLiteral("Cancel"),
               start = QStringLiteral("Start"), secondTimer = QStringLiteral("Second Timer"),
               timer1 = QStringLiteral("Timer 1"), timer2 = QStringLiteral("Timer 2"),
-              stop = QStringLiteral("Stop"), both = QStringLiteral("Both");
+              stop = QStringLiteral("Stop"), both = QStringLiteral("Both"),
+              options = QStringLiteral("Options"), keyCommandsCard = QStringLiteral("Key commands"),
+              aboutCard = QStringLiteral("About Tickwell"),
+              resetConfirmation = QStringLiteral("Reset confirmation");
 } // namespace en
 
 namespace fa {
@@ -59,7 +62,8 @@ const QString about = QStringLiteral("در باره"), english = QStringLiteral(
               firstTimer = QStringLiteral("تايمر اول"), stop = QStringLiteral("توقف"),
               resetFirst = QStringLiteral("صفر کردن تايمر اول"),
               resetSecond = QStringLiteral("صفر کردن تايمر دوم"),
-              both = QStringLiteral("هر دو تايمر");
+              both = QStringLiteral("هر دو تايمر"),
+              resetBoth = QStringLiteral("صفر کردن هر دو تايمر");
 } // namespace fa
 
 const QString form1 = QStringLiteral("Form1"), form2 = QStringLiteral("Form2"),
@@ -133,6 +137,21 @@ const QList<CaptionRow> &captionTable()
         {form8, "Label1", en::sure, fa::sure},
         {form8, "Command1", en::ok, fa::ok},
         {form8, "Command2", en::cancel, fa::cancel},
+    };
+    return rows;
+}
+
+// In Farsi the cards and dialogs are named as the menu entries that open them say (the key-commands
+// card as its frame does); each reset confirmation names its counters.
+const QList<NameRow> &windowNames()
+{
+    static const QList<NameRow> rows = {
+        {form2, en::keyCommandsCard, fa::keyCommands},
+        {form3, en::options, fa::option},
+        {form4, en::aboutCard, fa::about},
+        {form6, en::resetConfirmation, fa::resetFirst},
+        {form7, en::resetConfirmation, fa::resetSecond},
+        {form8, en::resetConfirmation, fa::resetBoth},
     };
     return rows;
 }

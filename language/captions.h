@@ -17,4 +17,12 @@ struct CaptionRow {
 // In the order in which a switch applies them.
 const QList<CaptionRow> &captionTable();
 
+// The names that screen readers read for the windows without a caption of their own.
+struct NameRow {
+    QString window;
+    const QString &english;
+    const QString &farsi;
+};
+const QList<NameRow> &windowNames();
+
 } // namespace language

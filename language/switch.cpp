@@ -36,6 +36,13 @@ void moveMark(Language language, ui::Windows &windows)
                    language == Language::Farsi);
 }
 
+void nameWindows(Language language, ui::Windows &windows)
+{
+    for (const NameRow &row : windowNames())
+        windows.get(row.window)
+            .setAccessibleName(language == Language::English ? row.english : row.farsi);
+}
+
 } // namespace
 
 void switchTo(Language language, ui::Windows &windows)
@@ -43,6 +50,7 @@ void switchTo(Language language, ui::Windows &windows)
     applyRows(0, rowsBeforeMarks, language, windows);
     moveMark(language, windows);
     applyRows(rowsBeforeMarks, captionTable().size(), language, windows);
+    nameWindows(language, windows);
 }
 
 } // namespace language

@@ -120,8 +120,8 @@ class Run:  # a run of the program from the splash on, seen from its desktop and
     def opens(self, key, farsi=False):
         # A key that opens a window, as a keyboard user presses it: a screen reader hears the
         # window's name, then a button take the focus, which is returned.
-        window, english, persian = WALK[key]
-        button = persian if farsi else english
+        english_window, english, persian, farsi_window = WALK[key]
+        window, button = (farsi_window, persian) if farsi else (english_window, english)
         self.heard.clear()
         x.key(key)
         x.wait_for(f"{key} to name {window} with the focus on {button}",
