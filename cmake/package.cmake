@@ -36,10 +36,13 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libcanberra, which the program loads at its first ring, and the sound theme it plays. The
 # sound server's backend is recommended: without it the display's bell rings instead. Qt's own
 # Wayland platform is only suggested: installed by default, it would move every Qt 6 program on
-# GNOME from XWayland to Qt's plain window decorations, and Tickwell runs well on XWayland.
+# GNOME from XWayland to Qt's plain window decorations, and Tickwell runs well on XWayland. The
+# free stand-ins for the Windows faces that the designs name are recommended: without them a
+# missing face draws in the desktop's own.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, fonts-dejavu-core, libcanberra0, sound-theme-freedesktop")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse, fonts-dejavu-extra, fonts-liberation, \
+fonts-sil-charis, fonts-comic-neue, fonts-bebas-neue")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 include(CPack)
 

@@ -3,6 +3,7 @@
 
 #include "stopwatch/form1.h"
 #include "ui/design.h"
+#include "ui/faces.h"
 #include "ui/windows.h"
 
 #include <QHash>
@@ -108,6 +109,7 @@ void assign(const Assignment &assignment, ui::Windows &windows)
         return ui::setCaption(&form1, ui::caption(&windows.control<QLabel>(QStringLiteral("Form1"),
                                                                            value.toString())));
     case Target::FontFace:
+        ui::standInFor(value.toString());
         return changeFont(windows, [&](QFont &f) { f.setFamilies({value.toString()}); });
     case Target::Bold:
         return changeFont(windows, [&](QFont &f) { f.setBold(value.toBool()); });

@@ -3,8 +3,10 @@
 // every window as built, after English and after Farsi, so one wrong letter or blank anywhere
 // shows. scenarios.txt holds user stories: actions, then what must hold after them.
 #include "harness.h"
+#include "ui/faces.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QMenu>
 #include <QProcess>
@@ -40,6 +42,8 @@ QMap<QString, QString> allTexts(ui::Windows &windows)
     for (const QString &name : windowNames) {
         QWidget &window = windows.get(name);
         texts[name + u':'] = window.windowTitle();
+        texts[name + ":name"] =
+            QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Name);
         for (const QObject *object : window.findChildren<QObject *>()) {
             if (object->objectName().isEmpty() || object->objectName().startsWith(u"qt_"))
                 continue;
@@ -99,6 +103,30 @@ class TestTickwell : public QObject {
         for (const QString &key : found.keys())
             wrong << key + " is not in the table";
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
+    }
+
+    // Each face choice draws the counters in a face of its own kind that has every glyph; System is
+    // the desktop's own face, which may be any of the others. The printing faces' Dingbats claims
+    // the digits' code points with pictures, and is never one.
+    void faces()
+    {
+        const QString desktop =
+            QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
+        const QStringList faces =
+            QString("DejaVu Sans Condensed,DejaVu Sans,Charis SIL,Liberation "
+                    "Mono,Comic Neue,Liberation Sans,Bebas Neue,Liberation Serif")
+                .split(u',')
+            << desktop;
+        QVERIFY(QFontDatabase::hasFamily("D050000L") && !ui::drawsCounters("D050000L"));
+        Program program;
+        program.act("handover");
+        program.act("F4");
+        for (int option = 20; option <= 28; ++option) {
+            program.act("Form3.Option" + QString::number(option));
+            const QFont font = program.windows.control<QLabel>("Form1", "Label3").font();
+            QCOMPARE(QFontInfo(font).family(), faces[option - 20]);
+            QVERIFY2(ui::drawsCounters(QFontInfo(font).family()), qPrintable(font.family()));
+        }
     }
 
     void scenario_data()

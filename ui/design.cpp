@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/design.h"
 
+#include "ui/faces.h"
 #include "ui/portablemap.h"
 
 #include <QAbstractButton>
@@ -82,6 +83,7 @@ void applyFonts(QWidget *window)
         if (!size.isValid())
             continue;
         QFont font = widget->font();
+        standInFor(font.family());
         font.setPointSizeF(size.toDouble());
         widget->setFont(font);
     }

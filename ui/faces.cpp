@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: MIT
+#include "ui/faces.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QSet>
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+// Metric twins where Debian has them, else the nearest free design; Debian 13 names them alike.
+const QList<std::pair<QString, QStringList>> standIns = {
+    {"Arial", {"Liberation Sans"}},
+    {"Courier", {"Courier New", "Liberation Mono"}},
+    {"ms serif", {"Times New Roman", "Liberation Serif"}}, // the Times of the old screen faces
+    {"Comic Sans MS", {"Comic Neue"}},
+    {"Impact", {"Bebas Neue"}},            // condensed and heavy
+    {"Georgia", {"Charis SIL"}},           // a sturdy transitional serif drawn for small sizes
+    {"Verdana", {"DejaVu Sans"}},          // Bitstream Vera took Verdana's wide, open shapes
+    {"Tahoma", {"DejaVu Sans Condensed"}}, // the narrower sibling, as Tahoma is Verdana's
+    {"System", {}},                        // the desktop's own, which closes every list
+};
+
+// What a counter field can show: digits, and "e+" once a count outgrows six digits.
+const QString counterCharacters = QStringLiteral("0123456789e+");
+
+// The counters that each digit's outline encloses in a text face; 4 is open or closed.
+constexpr int digitCounters[] = {1, 0, 0, 0, -1, 0, 1, 0, 2, 1};
+
+// The counters that an outline encloses: its contours that wind against the largest one.
+int enclosedCounters(const QPainterPath &outline)
+{
+    QList<qreal> areas;
+    for (const QPolygonF &contour : outline.toSubpathPolygons()) {
+        qreal twiceArea = 0;
+        for (qsizetype i = 0; i < contour.size(); ++i) {
+            const QPointF &a = contour[i], &b = contour[(i + 1) % contour.size()];
+            twiceArea += a.x() * b.y() - b.x() * a.y();
+        }
+        areas << twiceArea;
+    }
+    const auto largest = std::max_element(areas.cbegin(), areas.cend(),
+                                          [](qreal a, qreal b) { return qAbs(a) < qAbs(b); });
+    return int(std::count_if(areas.cbegin(), areas.cend(),
+                             [&](qreal area) { return area * *largest < 0; }));
+}
+
+// The desktop's own face, by the name it is installed under rather than a generic one such as
+// "Sans Serif".
+QString desktopFace()
+{
+    return QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
+}
+
+} // namespace
+
+bool drawsCounters(const QString &family)
+{
+    if (!QFontDatabase::hasFamily(family))
+        return false;
+    const QRawFont face = QRawFont::fromFont(QFont(family));
+    for (const QChar character : counterCharacters)
+        if (!face.supportsCharacter(character))
+            return false;
+    for (int digit = 0; digit <= 9; ++digit) {
+        const quint32 glyph = face.glyphIndexesForString(QString::number(digit)).value(0);
+        if (digitCounters[digit] >= 0 &&
+            enclosedCounters(face.pathForGlyph(glyph)) != digitCounters[digit])
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+// The first candidate that draws counters, else the desktop's own face, else the one that
+// the package depends on.
+QString firstThatDrawsCounters(const QStringList &candidates)
+{
+    for (const QString &family : candidates)
+        if (drawsCounters(family))
+            return family;
+    const QString desktop = desktopFace();
+    return drawsCounters(desktop) ? desktop : QStringLiteral("DejaVu Sans");
+}
+
+} // namespace
+
+void standInFor(const QString &face)
+{
+    static QSet<QString> settled;
+    const QString name = face.toLower(); // as fontconfig and Qt match names
+    if (settled.contains(name) || QFontDatabase::hasFamily(face))
+        return;
+    settled.insert(name);
+    const auto row = std::find_if(standIns.cbegin(), standIns.cend(), [&](const auto &entry) {
+        return entry.first.compare(face, Qt::CaseInsensitive) == 0;
+    });
+    if (row != standIns.cend()) // else not a face of the designs
+        QFont::insertSubstitution(face, firstThatDrawsCounters(row->second));
+}
+
+} // namespace ui

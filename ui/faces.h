@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+// The windows' designs name Windows faces (Tahoma, Verdana, Impact …) that a Linux desktop seldom
+// has. fontconfig alone answers each with whatever it matches: several with one face, and Impact,
+// where the URW faces that printing brings are installed, with a Dingbats face that maps pictures
+// onto the digits. Each missing face gets a free stand-in of its own kind instead.
+#pragma once
+
+class QString;
+
+namespace ui {
+
+// Whether an installed face draws what a counter shows as text: a glyph for every character, and
+// digits shaped as digits, which a symbol face that claims their code points does not have.
+bool drawsCounters(const QString &family);
+
+// Where a designed face is not installed, every font that names it draws from then on in its first
+// installed stand-in that draws counters; it is settled before the face's first use, one face at a
+// time, since checking every stand-in at start would take longer than showing the splash.
+void standInFor(const QString &face);
+
+} // namespace ui
