@@ -30,11 +30,12 @@ const QList<std::pair<QString, QStringList>> standIns = {
 // What a counter field can show: digits, and "e+" once a count outgrows six digits.
 const QString counterCharacters = QStringLiteral("0123456789e+");
 
-// The counters that each digit's outline encloses in a text face; 4 is open or closed.
-constexpr int digitCounters[] = {1, 0, 0, 0, -1, 0, 1, 0, 2, 1};
+// The holes that each digit's outline encloses in a text face; 4 is open or closed.
+constexpr int digitHoles[] = {1, 0, 0, 0, -1, 0, 1, 0, 2, 1};
 
-// The counters that an outline encloses: its contours that wind against the largest one.
-int enclosedCounters(const QPainterPath &outline)
+// The holes that an outline encloses: its contours that wind against the largest one; -1 for a
+// glyph that draws nothing.
+int holes(const QPainterPath &outline)
 {
     QList<qreal> areas;
     for (const QPolygonF &contour : outline.toSubpathPolygons()) {
@@ -45,6 +46,8 @@ int enclosedCounters(const QPainterPath &outline)
         }
         areas << twiceArea;
     }
+    if (areas.isEmpty())
+        return -1;
     const auto largest = std::max_element(areas.cbegin(), areas.cend(),
                                           [](qreal a, qreal b) { return qAbs(a) < qAbs(b); });
     return int(std::count_if(areas.cbegin(), areas.cend(),
@@ -70,8 +73,7 @@ bool drawsCounters(const QString &family)
             return false;
     for (int digit = 0; digit <= 9; ++digit) {
         const quint32 glyph = face.glyphIndexesForString(QString::number(digit)).value(0);
-        if (digitCounters[digit] >= 0 &&
-            enclosedCounters(face.pathForGlyph(glyph)) != digitCounters[digit])
+        if (digitHoles[digit] >= 0 && holes(face.pathForGlyph(glyph)) != digitHoles[digit])
             return false;
     }
     return true;

@@ -14,8 +14,9 @@ namespace ui {
 bool drawsCounters(const QString &family);
 
 // Where a designed face is not installed, every font that names it draws from then on in its first
-// installed stand-in that draws counters; it is settled before the face's first use, one face at a
-// time, since checking every stand-in at start would take longer than showing the splash.
+// installed stand-in that draws counters; an installed face of the name is drawn as it is. Each
+// face is settled before its first use, one at a time: checking every stand-in at start would
+// cost more than showing the splash.
 void standInFor(const QString &face);
 
 } // namespace ui
