@@ -66,6 +66,29 @@ QMap<QString, QString> allTexts(ui::Windows &windows)
     return texts;
 }
 
+// What the bell did, in order: "desktop" as a ring goes to the sound server, "display" as the
+// display's bell rings, and each line it told, by the words between its brackets.
+QStringList bellTrace;
+
+void traceTold(QtMsgType, const QMessageLogContext &, const QString &line)
+{
+    bellTrace << "told(" + line.section(u'(', 1).section(u')', 0, 0) + ')';
+}
+
+// The sound server, as the test answers for it.
+class FakePlayer : public ui::DesktopBell::Player {
+  public:
+    explicit FakePlayer(Answer &pending) : pending_(pending) {}
+    void play(Answer answer) override
+    {
+        bellTrace << "desktop";
+        pending_ = std::move(answer);
+    }
+
+  private:
+    Answer &pending_;
+};
+
 } // namespace
 
 class TestTickwell : public QObject {
@@ -99,6 +122,61 @@ class TestTickwell : public QObject {
         for (const QString &key : found.keys())
             wrong << key + " is not in the table";
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
+    }
+
+    // Events: "ring"; "ms=N": time passes, and the bell looks whether a ring has waited too long;
+    // the ring in flight answers "ok" or fails: "noserver", "nobell", "nolibrary".
+    void bell_data()
+    {
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<QString>("trace");
+        const QString noAnswer = "told(the sound server has not answered for a second)",
+                      noServer = "told(no sound server)",
+                      noBell = "told(the sound theme has no bell)",
+                      noLibrary = "told(libcanberra or its PulseAudio driver is missing)";
+        QTest::newRow("fused in flight and within 45 ms")
+            << "ring ms=50 ring ms=50 ring ok ms=44 ring ms=1 ring ok"
+            << "desktop desktop";
+        QTest::newRow("stands in after a second, desktop back after the answer")
+            << "ring ms=999 ring ms=1 ms=50 ring ok ms=50 ring ms=1000"
+            << "desktop " + noAnswer + " display display desktop display";
+        QTest::newRow("stood in, then failed: rings once")
+            << "ring ms=1000 noserver ms=10000 ring ok"
+            << "desktop " + noAnswer + " display " + noServer + " desktop";
+        QTest::newRow("retries after 10 s")
+            << "ring noserver ms=9955 ring ms=45 ring noserver ms=10000 ring ok ms=50 ring ok"
+            << "desktop " + noServer + " display display desktop display desktop desktop";
+        QTest::newRow("each failure told as it first happens; no library, no retry")
+            << "ring nobell ms=10000 ring noserver ms=10000 ring nobell ms=10000 ring nolibrary "
+               "ms=99999 ring"
+            << "desktop " + noBell + " display desktop " + noServer +
+                   " display desktop display desktop " + noLibrary + " display display";
+    }
+    void bell()
+    {
+        QFETCH(QString, events);
+        QFETCH(QString, trace);
+        const QHash<QString, ui::BellFailure> failures = {
+            {"noserver", ui::BellFailure::NoServer},
+            {"nobell", ui::BellFailure::NoBell},
+            {"nolibrary", ui::BellFailure::NoLibrary}};
+        qint64 now = 0;
+        ui::DesktopBell::Player::Answer pending;
+        ui::DesktopBell bell([&] { return std::make_unique<FakePlayer>(pending); },
+                             [&] { return now; });
+        bell.displayBell = [] { bellTrace << "display"; };
+        bellTrace.clear();
+        const QtMessageHandler kept = qInstallMessageHandler(traceTold);
+        for (const QString &event : events.split(u' ')) {
+            if (event == u"ring")
+                bell.ring();
+            else if (event.startsWith(u"ms="))
+                now += event.mid(3).toLongLong(), bell.standInIfStuck();
+            else
+                std::exchange(pending, {})(failures.value(event, ui::BellFailure::None));
+        }
+        qInstallMessageHandler(kept);
+        QCOMPARE(bellTrace.join(u' '), trace);
     }
 
     void scenario_data()

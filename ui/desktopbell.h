@@ -5,29 +5,56 @@
 // what it becomes; it rings only where the desktop's sound is out of reach.
 #pragma once
 
-#include <QDeadlineTimer>
-#include <QElapsedTimer>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <limits>
 #include <memory>
-
-class QString;
 
 namespace ui {
 
+// Why the desktop's bell did not sound, or None when it did.
+enum class BellFailure { None, NoServer, NoAnswer, NoBell, NoLibrary };
+
 class DesktopBell {
   public:
-    DesktopBell();
-    ~DesktopBell();
+    using Clock = std::function<qint64()>; // milliseconds on a monotonic clock
+
+    // Sounds the desktop's bell without waiting for it; the answer comes later, on the thread
+    // that asked.
+    class Player {
+      public:
+        using Answer = std::function<void(BellFailure)>;
+        virtual ~Player() = default;
+        virtual void play(Answer answer) = 0;
+    };
+    using PlayerFactory = std::function<std::unique_ptr<Player>()>;
+    static std::unique_ptr<Player> soundServer();
+
+    explicit DesktopBell(PlayerFactory makePlayer = soundServer, Clock clock = {});
 
     void ring();
+    // The display's bell stands in for a ring that the sound server has held too long; a timer
+    // calls it, and so can a test.
+    void standInIfStuck();
+
+    std::function<void()> displayBell; // QApplication::beep, or a test's counter
 
   private:
-    void fallBack(const QString &why);
+    void answered(BellFailure failure);
+    void fallBack(BellFailure failure);
+    void tell(BellFailure failure);
 
-    class Player;
+    PlayerFactory makePlayer_;
     std::unique_ptr<Player> player_; // made at the first ring: nothing of sound loads before it
-    QElapsedTimer started_;          // since the last bell began
-    QDeadlineTimer silentUntil_{0};
-    bool told_ = false;
+    Clock clock_;
+    QTimer stuck_;
+    qint64 lastRing_ = std::numeric_limits<qint64>::min() / 2;
+    qint64 askedAt_ = 0; // when the ring in flight went to the player
+    qint64 retryAt_ = 0; // the desktop's bell is not tried again before this
+    bool inFlight_ = false;
+    bool stoodIn_ = false; // the display's bell has rung for the ring in flight
+    std::array<bool, 5> told_{};
 };
 
 } // namespace ui
