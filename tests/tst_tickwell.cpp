@@ -75,19 +75,17 @@ void traceTold(QtMsgType, const QMessageLogContext &, const QString &line)
     bellTrace << "told(" + line.section(u'(', 1).section(u')', 0, 0) + ')';
 }
 
-// The sound server, as the test answers for it.
-class FakePlayer : public ui::DesktopBell::Player {
-  public:
-    explicit FakePlayer(Answer &pending) : pending_(pending) {}
-    void play(Answer answer) override
-    {
-        bellTrace << "desktop";
-        pending_ = std::move(answer);
+// Rows of "name | actions | checks", with quotes grouping words with blanks.
+void addRows(const char *table)
+{
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QStringList>("checks");
+    for (const QString &line : dataLines(table)) {
+        const QStringList parts = line.split(u'|');
+        QTest::newRow(qPrintable(parts[0].trimmed()))
+            << QProcess::splitCommand(parts.value(1)) << QProcess::splitCommand(parts.value(2));
     }
-
-  private:
-    Answer &pending_;
-};
+}
 
 } // namespace
 
@@ -124,71 +122,36 @@ class TestTickwell : public QObject {
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
     }
 
-    // Events: "ring"; "ms=N": time passes, and the bell looks whether a ring has waited too long;
-    // the ring in flight answers "ok" or fails: "noserver", "nobell", "nolibrary".
-    void bell_data()
-    {
-        QTest::addColumn<QString>("events");
-        QTest::addColumn<QString>("trace");
-        const QString noAnswer = "told(the sound server has not answered for a second)",
-                      noServer = "told(no sound server)",
-                      noBell = "told(the sound theme has no bell)",
-                      noLibrary = "told(libcanberra or its PulseAudio driver is missing)";
-        QTest::newRow("fused in flight and within 45 ms")
-            << "ring ms=50 ring ms=50 ring ok ms=44 ring ms=1 ring ok"
-            << "desktop desktop";
-        QTest::newRow("stands in after a second, desktop back after the answer")
-            << "ring ms=999 ring ms=1 ms=50 ring ok ms=50 ring ms=1000"
-            << "desktop " + noAnswer + " display display desktop display";
-        QTest::newRow("stood in, then failed: rings once")
-            << "ring ms=1000 noserver ms=10000 ring ok"
-            << "desktop " + noAnswer + " display " + noServer + " desktop";
-        QTest::newRow("retries after 10 s")
-            << "ring noserver ms=9955 ring ms=45 ring noserver ms=10000 ring ok ms=50 ring ok"
-            << "desktop " + noServer + " display display desktop display desktop desktop";
-        QTest::newRow("each failure told as it first happens; no library, no retry")
-            << "ring nobell ms=10000 ring noserver ms=10000 ring nobell ms=10000 ring nolibrary "
-               "ms=99999 ring"
-            << "desktop " + noBell + " display desktop " + noServer +
-                   " display desktop display desktop " + noLibrary + " display display";
-    }
+    void bell_data() { addRows(TABLES "/bells.txt"); }
+    // The bell on the test's clock, its sound server a fake that answers when the row says so.
     void bell()
     {
-        QFETCH(QString, events);
-        QFETCH(QString, trace);
-        const QHash<QString, ui::BellFailure> failures = {
-            {"noserver", ui::BellFailure::NoServer},
-            {"nobell", ui::BellFailure::NoBell},
-            {"nolibrary", ui::BellFailure::NoLibrary}};
+        QFETCH(QStringList, actions);
+        QFETCH(QStringList, checks);
+        const QStringList answers = {"ok", "noserver", "noanswer", "nobell", "nolibrary"};
         qint64 now = 0;
-        ui::DesktopBell::Player::Answer pending;
-        ui::DesktopBell bell([&] { return std::make_unique<FakePlayer>(pending); },
-                             [&] { return now; });
+        ui::DesktopBell::Answer pending;
+        const ui::DesktopBell::Play fake = [&](ui::DesktopBell::Answer answer) {
+            bellTrace << "desktop";
+            pending = std::move(answer);
+        };
+        ui::DesktopBell bell([&] { return fake; }, [&] { return now; });
         bell.displayBell = [] { bellTrace << "display"; };
         bellTrace.clear();
         const QtMessageHandler kept = qInstallMessageHandler(traceTold);
-        for (const QString &event : events.split(u' ')) {
-            if (event == u"ring")
+        for (const QString &action : actions) {
+            if (action == u"ring")
                 bell.ring();
-            else if (event.startsWith(u"ms="))
-                now += event.mid(3).toLongLong(), bell.standInIfStuck();
-            else
-                std::exchange(pending, {})(failures.value(event, ui::BellFailure::None));
+            else if (action.startsWith(u"ms="))
+                now += action.mid(3).toLongLong(), bell.standInIfStuck();
+            else if (pending)
+                std::exchange(pending, {})(ui::BellFailure(answers.indexOf(action)));
         }
         qInstallMessageHandler(kept);
-        QCOMPARE(bellTrace.join(u' '), trace);
+        QCOMPARE(bellTrace, checks);
     }
 
-    void scenario_data()
-    {
-        QTest::addColumn<QStringList>("actions");
-        QTest::addColumn<QStringList>("checks");
-        for (const QString &line : dataLines(TABLES "/scenarios.txt")) {
-            const QStringList parts = line.split(u'|');
-            QTest::newRow(qPrintable(parts[0].trimmed()))
-                << QProcess::splitCommand(parts.value(1)) << QProcess::splitCommand(parts.value(2));
-        }
-    }
+    void scenario_data() { addRows(TABLES "/scenarios.txt"); }
     // A row starts on the main window, handed over by the splash, unless it begins at "splash".
     void scenario()
     {

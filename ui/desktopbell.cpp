@@ -127,7 +127,7 @@ class Connection {
 
 // libcanberra waits for the sound server's answer to every request, without a timeout, so it
 // runs on a thread of its own, one ring at a time; the answer comes back through the event loop.
-class SoundServerPlayer : public DesktopBell::Player {
+class SoundServerPlayer {
   public:
     SoundServerPlayer()
         : shared_(std::make_shared<Shared>(QGuiApplication::desktopFileName().toUtf8(), &inbox_)),
@@ -135,7 +135,7 @@ class SoundServerPlayer : public DesktopBell::Player {
     {
     }
 
-    ~SoundServerPlayer() override
+    ~SoundServerPlayer()
     {
         std::unique_lock lock(shared_->mutex);
         shared_->ending = true;
@@ -154,7 +154,7 @@ class SoundServerPlayer : public DesktopBell::Player {
         thread_.detach();
     }
 
-    void play(Answer answer) override
+    void play(DesktopBell::Answer answer)
     {
         const std::scoped_lock lock(shared_->mutex);
         shared_->answer = std::move(answer);
@@ -170,7 +170,7 @@ class SoundServerPlayer : public DesktopBell::Player {
         QObject *inbox;        // where answers go; gone once the player ends
         std::mutex mutex;
         std::condition_variable wake;
-        Answer answer; // of the ring asked for, until the bell's thread takes it
+        DesktopBell::Answer answer; // of the ring asked for, until the bell's thread takes it
         bool playing = false;
         bool ending = false;
     };
@@ -182,7 +182,7 @@ class SoundServerPlayer : public DesktopBell::Player {
             shared->wake.wait(lock, [&] { return shared->answer || shared->ending; });
             if (shared->ending)
                 return;
-            const Answer answer = std::exchange(shared->answer, {});
+            const DesktopBell::Answer answer = std::exchange(shared->answer, {});
             shared->playing = true;
             lock.unlock();
             const BellFailure failure = shared->connection.play();
@@ -201,12 +201,14 @@ class SoundServerPlayer : public DesktopBell::Player {
 
 } // namespace
 
-std::unique_ptr<DesktopBell::Player> DesktopBell::soundServer()
+DesktopBell::Play DesktopBell::soundServer()
 {
-    return std::make_unique<SoundServerPlayer>();
+    return [player = std::make_shared<SoundServerPlayer>()](Answer answer) {
+        player->play(std::move(answer));
+    };
 }
 
-DesktopBell::DesktopBell(PlayerFactory makePlayer, Clock clock)
+DesktopBell::DesktopBell(std::function<Play()> makePlayer, Clock clock)
     : displayBell(&QApplication::beep), makePlayer_(std::move(makePlayer)),
       clock_(clock ? std::move(clock) : [] { return QDeadlineTimer::current().deadline(); })
 {
@@ -226,13 +228,13 @@ void DesktopBell::ring()
         return;
     if (inFlight_ || now < retryAt_)
         return displayBell();
-    if (!player_)
-        player_ = makePlayer_();
+    if (!play_)
+        play_ = makePlayer_();
     inFlight_ = true;
     stoodIn_ = false;
     askedAt_ = now;
     stuck_.start(std::chrono::milliseconds(answerWithin));
-    player_->play([this](BellFailure failure) { answered(failure); });
+    play_([this](BellFailure failure) { answered(failure); });
 }
 
 void DesktopBell::standInIfStuck()

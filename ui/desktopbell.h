@@ -9,7 +9,6 @@
 #include <array>
 #include <functional>
 #include <limits>
-#include <memory>
 
 namespace ui {
 
@@ -20,18 +19,13 @@ class DesktopBell {
   public:
     using Clock = std::function<qint64()>; // milliseconds on a monotonic clock
 
+    using Answer = std::function<void(BellFailure)>;
     // Sounds the desktop's bell without waiting for it; the answer comes later, on the thread
     // that asked.
-    class Player {
-      public:
-        using Answer = std::function<void(BellFailure)>;
-        virtual ~Player() = default;
-        virtual void play(Answer answer) = 0;
-    };
-    using PlayerFactory = std::function<std::unique_ptr<Player>()>;
-    static std::unique_ptr<Player> soundServer();
+    using Play = std::function<void(Answer)>;
+    static Play soundServer();
 
-    explicit DesktopBell(PlayerFactory makePlayer = soundServer, Clock clock = {});
+    explicit DesktopBell(std::function<Play()> makePlayer = soundServer, Clock clock = {});
 
     void ring();
     // The display's bell stands in for a ring that the sound server has held too long; a timer
@@ -45,8 +39,8 @@ class DesktopBell {
     void fallBack(BellFailure failure);
     void tell(BellFailure failure);
 
-    PlayerFactory makePlayer_;
-    std::unique_ptr<Player> player_; // made at the first ring: nothing of sound loads before it
+    std::function<Play()> makePlayer_;
+    Play play_; // made at the first ring: nothing of sound loads before it
     Clock clock_;
     QTimer stuck_;
     qint64 lastRing_ = std::numeric_limits<qint64>::min() / 2;
