@@ -66,14 +66,7 @@ QMap<QString, QString> allTexts(ui::Windows &windows)
     return texts;
 }
 
-// What the bell did, in order: "desktop" as a ring goes to the sound server, "display" as the
-// display's bell rings, and each line it told, by the words between its brackets.
-QStringList bellTrace;
-
-void traceTold(QtMsgType, const QMessageLogContext &, const QString &line)
-{
-    bellTrace << "told(" + line.section(u'(', 1).section(u')', 0, 0) + ')';
-}
+QStringList bellTrace; // what the bell did, as bells.txt words it
 
 // Rows of "name | actions | checks", with quotes grouping words with blanks.
 void addRows(const char *table)
@@ -131,14 +124,14 @@ class TestTickwell : public QObject {
         const QStringList answers = {"ok", "noserver", "noanswer", "nobell", "nolibrary"};
         qint64 now = 0;
         ui::DesktopBell::Answer pending;
-        const ui::DesktopBell::Play fake = [&](ui::DesktopBell::Answer answer) {
-            bellTrace << "desktop";
-            pending = std::move(answer);
-        };
+        const auto fake = [&](auto answer) { bellTrace << "desktop", pending = std::move(answer); };
         ui::DesktopBell bell([&] { return fake; }, [&] { return now; });
         bell.displayBell = [] { bellTrace << "display"; };
         bellTrace.clear();
-        const QtMessageHandler kept = qInstallMessageHandler(traceTold);
+        const QtMessageHandler kept =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &line) {
+                bellTrace << "told(" + line.section(u'(', 1).section(u')', 0, 0) + ')';
+            });
         for (const QString &action : actions) {
             if (action == u"ring")
                 bell.ring();

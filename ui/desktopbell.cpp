@@ -194,7 +194,7 @@ class SoundServerPlayer {
         }
     }
 
-    QObject inbox_; // in the thread that plays, where its answers are delivered
+    QObject inbox_; // in the thread that asks, where the answers are delivered
     std::shared_ptr<Shared> shared_;
     std::thread thread_;
 };
