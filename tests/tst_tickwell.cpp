@@ -122,7 +122,7 @@ class TestTickwell : public QObject {
         QFETCH(QStringList, actions);
         QFETCH(QStringList, checks);
         const QStringList answers = {"ok", "noserver", "noanswer", "nobell", "nolibrary"};
-        qint64 now = 0;
+        ui::DesktopBell::Time now{};
         ui::DesktopBell::Answer pending;
         const auto fake = [&](auto answer) { bellTrace << "desktop", pending = std::move(answer); };
         ui::DesktopBell bell([&] { return fake; }, [&] { return now; });
@@ -136,7 +136,7 @@ class TestTickwell : public QObject {
             if (action == u"ring")
                 bell.ring();
             else if (action.startsWith(u"ms="))
-                now += action.mid(3).toLongLong(), bell.standInIfStuck();
+                now += ui::DesktopBell::Time(action.mid(3).toLongLong()), bell.standInIfStuck();
             else if (pending)
                 std::exchange(pending, {})(ui::BellFailure(answers.indexOf(action)));
         }

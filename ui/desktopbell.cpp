@@ -17,13 +17,15 @@ namespace ui {
 namespace {
 
 constexpr char bellEvent[] = "bell-window-system"; // the theme's bell for "something wants you"
-constexpr qint64 retryAfter = 10'000; // ms of the display's bell once the desktop's has failed
+using namespace std::chrono_literals;
+
+constexpr auto retryAfter = 10s; // of the display's bell once the desktop's has failed
 // Bells that start closer together than this fuse into one sound to the ear. A counter at 10 ms
 // would otherwise start a hundred overlapping bells a second, each a round trip to the sound
 // server, at more CPU than the counter itself costs.
-constexpr qint64 fuseWithin = 45; // ms
+constexpr auto fuseWithin = 45ms;
 // A sound server that holds a ring longer than this has hung, or is suspended.
-constexpr qint64 answerWithin = 1'000; // ms
+constexpr auto answerWithin = 1s;
 
 const char *const said[] = {"", "no sound server", "the sound server has not answered for a second",
                             "the sound theme has no bell",
@@ -210,7 +212,8 @@ DesktopBell::Play DesktopBell::soundServer()
 
 DesktopBell::DesktopBell(std::function<Play()> makePlayer, Clock clock)
     : displayBell(&QApplication::beep), makePlayer_(std::move(makePlayer)),
-      clock_(clock ? std::move(clock) : [] { return QDeadlineTimer::current().deadline(); })
+      clock_(clock ? std::move(clock)
+                   : Clock([] { return Time(QDeadlineTimer::current().deadline()); }))
 {
     stuck_.setSingleShot(true);
     stuck_.setTimerType(Qt::PreciseTimer);
@@ -220,7 +223,7 @@ DesktopBell::DesktopBell(std::function<Play()> makePlayer, Clock clock)
 // At most one ring is in flight; another that comes meanwhile fuses with it.
 void DesktopBell::ring()
 {
-    const qint64 now = clock_();
+    const Time now = clock_();
     if (now - lastRing_ < fuseWithin)
         return;
     lastRing_ = now;
@@ -233,7 +236,7 @@ void DesktopBell::ring()
     inFlight_ = true;
     stoodIn_ = false;
     askedAt_ = now;
-    stuck_.start(std::chrono::milliseconds(answerWithin));
+    stuck_.start(answerWithin);
     play_([this](BellFailure failure) { answered(failure); });
 }
 
@@ -254,8 +257,7 @@ void DesktopBell::answered(BellFailure failure)
     stuck_.stop();
     if (failure == BellFailure::None)
         return;
-    retryAt_ = failure == BellFailure::NoLibrary ? std::numeric_limits<qint64>::max()
-                                                 : clock_() + retryAfter;
+    retryAt_ = failure == BellFailure::NoLibrary ? Time::max() : clock_() + retryAfter;
     if (stoodIn_)
         tell(failure);
     else

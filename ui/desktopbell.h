@@ -7,8 +7,8 @@
 
 #include <QTimer>
 #include <array>
+#include <chrono>
 #include <functional>
-#include <limits>
 
 namespace ui {
 
@@ -17,7 +17,8 @@ enum class BellFailure { None, NoServer, NoAnswer, NoBell, NoLibrary };
 
 class DesktopBell {
   public:
-    using Clock = std::function<qint64()>; // milliseconds on a monotonic clock
+    using Time = std::chrono::milliseconds; // on a monotonic clock
+    using Clock = std::function<Time()>;
 
     using Answer = std::function<void(BellFailure)>;
     // Sounds the desktop's bell without waiting for it; the answer comes later, on the thread
@@ -43,9 +44,9 @@ class DesktopBell {
     Play play_; // made at the first ring: nothing of sound loads before it
     Clock clock_;
     QTimer stuck_;
-    qint64 lastRing_ = std::numeric_limits<qint64>::min() / 2;
-    qint64 askedAt_ = 0; // when the ring in flight went to the player
-    qint64 retryAt_ = 0; // the desktop's bell is not tried again before this
+    Time lastRing_ = Time::min() / 2;
+    Time askedAt_{}; // when the ring in flight went to the player
+    Time retryAt_{}; // the desktop's bell is not tried again before this
     bool inFlight_ = false;
     bool stoodIn_ = false; // the display's bell has rung for the ring in flight
     std::array<bool, 5> told_{};
