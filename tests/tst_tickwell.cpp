@@ -70,6 +70,20 @@ QMap<QString, QString> allTexts(ui::Windows &windows)
     return texts;
 }
 
+QStringList bellTrace; // what the bell did, as bells.txt words it
+
+// Rows of "name | actions | checks", with quotes grouping words with blanks.
+void addRows(const char *table)
+{
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QStringList>("checks");
+    for (const QString &line : dataLines(table)) {
+        const QStringList parts = line.split(u'|');
+        QTest::newRow(qPrintable(parts[0].trimmed()))
+            << QProcess::splitCommand(parts.value(1)) << QProcess::splitCommand(parts.value(2));
+    }
+}
+
 } // namespace
 
 class TestTickwell : public QObject {
@@ -129,16 +143,36 @@ class TestTickwell : public QObject {
         }
     }
 
-    void scenario_data()
+    void bell_data() { addRows(TABLES "/bells.txt"); }
+    // The bell on the test's clock, its sound server a fake that answers when the row says so.
+    void bell()
     {
-        QTest::addColumn<QStringList>("actions");
-        QTest::addColumn<QStringList>("checks");
-        for (const QString &line : dataLines(TABLES "/scenarios.txt")) {
-            const QStringList parts = line.split(u'|');
-            QTest::newRow(qPrintable(parts[0].trimmed()))
-                << QProcess::splitCommand(parts.value(1)) << QProcess::splitCommand(parts.value(2));
+        QFETCH(QStringList, actions);
+        QFETCH(QStringList, checks);
+        const QStringList answers = {"ok", "noserver", "noanswer", "nobell", "nolibrary"};
+        ui::DesktopBell::Time now{};
+        ui::DesktopBell::Answer pending;
+        const auto fake = [&](auto answer) { bellTrace << "desktop", pending = std::move(answer); };
+        ui::DesktopBell bell([&] { return fake; }, [&] { return now; });
+        bell.displayBell = [] { bellTrace << "display"; };
+        bellTrace.clear();
+        const QtMessageHandler kept =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &line) {
+                bellTrace << "told(" + line.section(u'(', 1).section(u')', 0, 0) + ')';
+            });
+        for (const QString &action : actions) {
+            if (action == u"ring")
+                bell.ring();
+            else if (action.startsWith(u"ms="))
+                now += ui::DesktopBell::Time(action.mid(3).toLongLong()), bell.standInIfStuck();
+            else if (pending)
+                std::exchange(pending, {})(ui::BellFailure(answers.indexOf(action)));
         }
+        qInstallMessageHandler(kept);
+        QCOMPARE(bellTrace, checks);
     }
+
+    void scenario_data() { addRows(TABLES "/scenarios.txt"); }
     // A row starts on the main window, handed over by the splash, unless it begins at "splash".
     void scenario()
     {

@@ -5,29 +5,51 @@
 // what it becomes; it rings only where the desktop's sound is out of reach.
 #pragma once
 
-#include <QDeadlineTimer>
-#include <QElapsedTimer>
-#include <memory>
-
-class QString;
+#include <QTimer>
+#include <array>
+#include <chrono>
+#include <functional>
 
 namespace ui {
 
+// Why the desktop's bell did not sound, or None when it did.
+enum class BellFailure { None, NoServer, NoAnswer, NoBell, NoLibrary };
+
 class DesktopBell {
   public:
-    DesktopBell();
-    ~DesktopBell();
+    using Time = std::chrono::milliseconds; // on a monotonic clock
+    using Clock = std::function<Time()>;
+
+    using Answer = std::function<void(BellFailure)>;
+    // Sounds the desktop's bell without waiting for it; the answer comes later, on the thread
+    // that asked.
+    using Play = std::function<void(Answer)>;
+    static Play soundServer();
+
+    explicit DesktopBell(std::function<Play()> makePlayer = soundServer, Clock clock = {});
 
     void ring();
+    // The display's bell stands in for a ring that the sound server has held too long; a timer
+    // calls it, and so can a test.
+    void standInIfStuck();
+
+    std::function<void()> displayBell; // QApplication::beep, or a test's counter
 
   private:
-    void fallBack(const QString &why);
+    void answered(BellFailure failure);
+    void fallBack(BellFailure failure);
+    void tell(BellFailure failure);
 
-    class Player;
-    std::unique_ptr<Player> player_; // made at the first ring: nothing of sound loads before it
-    QElapsedTimer started_;          // since the last bell began
-    QDeadlineTimer silentUntil_{0};
-    bool told_ = false;
+    std::function<Play()> makePlayer_;
+    Play play_; // made at the first ring: nothing of sound loads before it
+    Clock clock_;
+    QTimer stuck_;
+    Time lastRing_ = Time::min() / 2;
+    Time askedAt_{}; // when the ring in flight went to the player
+    Time retryAt_{}; // the desktop's bell is not tried again before this
+    bool inFlight_ = false;
+    bool stoodIn_ = false; // the display's bell has rung for the ring in flight
+    std::array<bool, 5> told_{};
 };
 
 } // namespace ui

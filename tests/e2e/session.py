@@ -11,6 +11,7 @@ import json
 import os
 import re
 import shutil
+import signal
 import subprocess
 import tempfile
 import time
@@ -76,6 +77,9 @@ class Desktop:  # what both display servers share: the program's environment, th
             file.write("autospawn = no\n")  # a killed sound server stays away
         self.env = dict(os.environ, XDG_RUNTIME_DIR=self.home, PULSE_CLIENTCONFIG=conf,
                         QT_QPA_PLATFORM=platform, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        self.start_sound_server()
+
+    def start_sound_server(self):
         self.sound = subprocess.Popen(
             ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
              "-L", "module-null-sink sink_name=null",
@@ -92,6 +96,14 @@ class Desktop:  # what both display servers share: the program's environment, th
     def stop_sound_server(self):
         self.sound.kill()
         self.sound.wait()
+
+    def pause_sound_server(self, paused=True):  # as a hung or suspended server behaves
+        self.sound.send_signal(signal.SIGSTOP if paused else signal.SIGCONT)
+
+    def restart_sound_server(self):
+        self.stop_sound_server()
+        os.remove(f"{self.home}/pulse/native")
+        self.start_sound_server()
 
     def shown_late(self):  # windows that the display server showed only after waiting for them
         return 0
