@@ -76,12 +76,29 @@ class Desktop:  # what both display servers share: the program's environment, th
             file.write("autospawn = no\n")  # a killed sound server stays away
         self.env = dict(os.environ, XDG_RUNTIME_DIR=self.home, PULSE_CLIENTCONFIG=conf,
                         QT_QPA_PLATFORM=platform, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        self.sound = subprocess.Popen(
-            ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-             "-L", "module-null-sink sink_name=null",
-             "-L", "module-native-protocol-unix auth-anonymous=1"],
-            env=dict(self.env, HOME=self.home), stderr=subprocess.DEVNULL)
+        self.start_sound_server()
+
+    # Debian 13's desktops serve the PulseAudio protocol from PipeWire, Debian 12's from the
+    # PulseAudio daemon: whichever is installed answers here, with one null sink to record.
+    def start_sound_server(self):  # also again, after stop_sound_server left its sockets behind
+        for socket in glob.glob(f"{self.home}/pipewire-0*") + glob.glob(f"{self.home}/pulse/*"):
+            os.remove(socket)
+        env = dict(self.env, HOME=self.home)
+        server = lambda *command: subprocess.Popen(command, env=env, stderr=subprocess.DEVNULL)
+        self.sound_helpers = []
+        if shutil.which("pipewire-pulse"):
+            self.sound_helpers.append(server("pipewire"))
+            wait_for("PipeWire", lambda: os.path.exists(f"{self.home}/pipewire-0"))
+            self.sound_helpers.append(server("wireplumber"))
+            self.sound = server("pipewire-pulse")
+        else:
+            self.sound = server("pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+                                "--use-pid-file=no",
+                                "-L", "module-native-protocol-unix auth-anonymous=1")
         wait_for("the sound server", lambda: os.path.exists(f"{self.home}/pulse/native"))
+        for command in (["load-module", "module-null-sink", "sink_name=null"],
+                        ["set-default-sink", "null"]):
+            subprocess.run(["pactl", *command], env=env, stdout=subprocess.DEVNULL, check=True)
 
     def start(self, program, log):
         return subprocess.Popen([program], env=self.env, stdout=log, stderr=subprocess.STDOUT)
@@ -90,8 +107,9 @@ class Desktop:  # what both display servers share: the program's environment, th
         return Recording(dict(self.env, HOME=self.home))
 
     def stop_sound_server(self):
-        self.sound.kill()
-        self.sound.wait()
+        for server in [self.sound, *self.sound_helpers]:
+            server.kill()
+            server.wait()
 
     def shown_late(self):  # windows that the display server showed only after waiting for them
         return 0
