@@ -46,9 +46,10 @@ def tool(*command, env=None):  # a tool that hangs (xdotool --sync on a window n
 class Recording:  # the sound server's sink, from the moment its sound flows
 
     def __init__(self, env):
+        # In small pieces: PipeWire's would otherwise hold back the first two seconds, in one go.
         self.parec = subprocess.Popen(["parec", "-d", "null.monitor", "--raw", "--format=s16le",
-                                       f"--rate={RATE}", "--channels=1"], env=env,
-                                      stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+                                       f"--rate={RATE}", "--channels=1", "--latency-msec=20"],
+                                      env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         self.parec.stdout.read(2)  # the first samples take a while to come
 
     def sounds(self, seconds, loud=1000, apart=0.05):  # separate sounds in the next seconds
@@ -81,24 +82,23 @@ class Desktop:  # what both display servers share: the program's environment, th
     # Debian 13's desktops serve the PulseAudio protocol from PipeWire, Debian 12's from the
     # PulseAudio daemon: whichever is installed answers here, with one null sink to record.
     def start_sound_server(self):  # also again, after stop_sound_server left its sockets behind
-        for socket in glob.glob(f"{self.home}/pipewire-0*") + glob.glob(f"{self.home}/pulse/*"):
+        for socket in glob.glob(f"{self.home}/pipewire-0*"):
             os.remove(socket)
         env = dict(self.env, HOME=self.home)
         server = lambda *command: subprocess.Popen(command, env=env, stderr=subprocess.DEVNULL)
-        self.sound_helpers = []
         if shutil.which("pipewire-pulse"):
-            self.sound_helpers.append(server("pipewire"))
+            self.sound_helpers = [server("pipewire")]
             wait_for("PipeWire", lambda: os.path.exists(f"{self.home}/pipewire-0"))
             self.sound_helpers.append(server("wireplumber"))
             self.sound = server("pipewire-pulse")
         else:
-            self.sound = server("pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
-                                "--use-pid-file=no",
-                                "-L", "module-native-protocol-unix auth-anonymous=1")
-        wait_for("the sound server", lambda: os.path.exists(f"{self.home}/pulse/native"))
-        for command in (["load-module", "module-null-sink", "sink_name=null"],
-                        ["set-default-sink", "null"]):
-            subprocess.run(["pactl", *command], env=env, stdout=subprocess.DEVNULL, check=True)
+            self.sound_helpers, self.sound = [], server(
+                "pulseaudio", "-n", "--daemonize=no", "--use-pid-file=no", "--exit-idle-time=-1",
+                "-L", "module-native-protocol-unix auth-anonymous=1")
+        pactl = lambda command: subprocess.run(["pactl", *command.split()], env=env,
+                                               capture_output=True).returncode == 0
+        wait_for("a sound server", lambda: pactl("load-module module-null-sink sink_name=null"))
+        wait_for("its only sink", lambda: pactl("set-default-sink null"))
 
     def start(self, program, log):
         return subprocess.Popen([program], env=self.env, stdout=log, stderr=subprocess.STDOUT)
