@@ -47,9 +47,10 @@ def tool(*command, env=None):  # a tool that hangs (xdotool --sync on a window n
 class Recording:  # the sound server's sink, from the moment its sound flows
 
     def __init__(self, env):
+        # In small pieces: PipeWire's would otherwise hold back the first two seconds, in one go.
         self.parec = subprocess.Popen(["parec", "-d", "null.monitor", "--raw", "--format=s16le",
-                                       f"--rate={RATE}", "--channels=1"], env=env,
-                                      stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+                                       f"--rate={RATE}", "--channels=1", "--latency-msec=20"],
+                                      env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         self.parec.stdout.read(2)  # the first samples take a while to come
 
     def sounds(self, seconds, loud=1000, apart=0.05):  # separate sounds in the next seconds
@@ -79,13 +80,27 @@ class Desktop:  # what both display servers share: the program's environment, th
                         QT_QPA_PLATFORM=platform, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.start_sound_server()
 
-    def start_sound_server(self):
-        self.sound = subprocess.Popen(
-            ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-             "-L", "module-null-sink sink_name=null",
-             "-L", "module-native-protocol-unix auth-anonymous=1"],
-            env=dict(self.env, HOME=self.home), stderr=subprocess.DEVNULL)
-        wait_for("the sound server", lambda: os.path.exists(f"{self.home}/pulse/native"))
+    # Debian 13's desktops serve the PulseAudio protocol from PipeWire, Debian 12's from the
+    # PulseAudio daemon: whichever is installed answers here, with one null sink to record.
+    def start_sound_server(self):  # also again, after stop_sound_server
+        for stale in ("pipewire-0*", "pulse/native"):  # the sockets that a killed server leaves
+            for socket in glob.glob(f"{self.home}/{stale}"):
+                os.remove(socket)
+        env = dict(self.env, HOME=self.home)
+        server = lambda *command: subprocess.Popen(command, env=env, stderr=subprocess.DEVNULL)
+        if shutil.which("pipewire-pulse"):
+            self.sound_helpers = [server("pipewire")]
+            wait_for("PipeWire", lambda: os.path.exists(f"{self.home}/pipewire-0"))
+            self.sound_helpers.append(server("wireplumber"))
+            self.sound = server("pipewire-pulse")
+        else:
+            self.sound_helpers, self.sound = [], server(
+                "pulseaudio", "-n", "--daemonize=no", "--use-pid-file=no", "--exit-idle-time=-1",
+                "-L", "module-native-protocol-unix auth-anonymous=1")
+        pactl = lambda command: subprocess.run(["pactl", *command.split()], env=env,
+                                               capture_output=True).returncode == 0
+        wait_for("a sound server", lambda: pactl("load-module module-null-sink sink_name=null"))
+        wait_for("its only sink", lambda: pactl("set-default-sink null"))
 
     def start(self, program, log):
         return subprocess.Popen([program], env=self.env, stdout=log, stderr=subprocess.STDOUT)
@@ -94,15 +109,15 @@ class Desktop:  # what both display servers share: the program's environment, th
         return Recording(dict(self.env, HOME=self.home))
 
     def stop_sound_server(self):
-        self.sound.kill()
-        self.sound.wait()
+        for server in [self.sound, *self.sound_helpers]:
+            server.kill()
+            server.wait()
 
     def pause_sound_server(self, paused=True):  # as a hung or suspended server behaves
         self.sound.send_signal(signal.SIGSTOP if paused else signal.SIGCONT)
 
     def restart_sound_server(self):
         self.stop_sound_server()
-        os.remove(f"{self.home}/pulse/native")
         self.start_sound_server()
 
     def shown_late(self):  # windows that the display server showed only after waiting for them
