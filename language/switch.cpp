@@ -11,8 +11,8 @@ namespace language {
 
 namespace {
 
-// The check marks move after the first 47 rows, between the About card's and the reset
-// dialogs' captions.
+// The check marks move after the first 47 rows, which end with Form6's captions, and before
+// the main window's Start and reset entries.
 constexpr int rowsBeforeMarks = 47;
 
 void applyRows(qsizetype first, qsizetype end, Language language, ui::Windows &windows)
