@@ -68,11 +68,15 @@ QImage readPortableArbitraryMap(const QString &resourcePath)
         data->size() - header.length < rowBytes * header.height)
         qFatal("%s is not a picture of the build's", qPrintable(resourcePath));
     // The image keeps the bytes it shows, and frees them with itself.
-    return QImage(
+    const QImage rows(
         reinterpret_cast<const uchar *>(data->constData()) + header.length, header.width,
         header.height, rowBytes,
         header.depth == 3 ? QImage::Format_RGB888 : QImage::Format_RGBA8888,
         [](void *bytes) { delete static_cast<QByteArray *>(bytes); }, data);
+    // Qt's converters read a four-byte pixel as one word, so those rows must start on a word;
+    // where the header left them elsewhere, they are copied into rows of Qt's own.
+    const bool aligned = header.depth == 3 || quintptr(rows.constBits()) % alignof(quint32) == 0;
+    return aligned ? rows : rows.copy();
 }
 
 } // namespace ui
