@@ -9,17 +9,28 @@
 
 namespace {
 
-// Without a display Qt warns, then aborts with a core dump. Say it in one line instead.
-void reportMissingDisplay(QtMsgType type, const QMessageLogContext &, const QString &)
+QtMessageHandler defaultHandler = nullptr;
+QByteArray failedPlatform = qgetenv("QT_QPA_PLATFORM");
+
+// Qt names the platform it could not start in a warning before its fatal message, which then
+// aborts with a core dump. Every message goes on as Qt would print it; the fatal one becomes one
+// line that names the platform and its display.
+void reportMissingDisplay(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    if (type != QtFatalMsg)
+    const QString named = text.section(u'"', 1, 1);
+    if (text.startsWith(u"Could not load the Qt platform plugin") && !named.isEmpty())
+        failedPlatform = named.toLocal8Bit();
+    if (type != QtFatalMsg) {
+        defaultHandler(type, context, text);
         return;
-    const char *display = std::getenv("DISPLAY");
-    const bool named = display && *display;
+    }
+    const char *display =
+        std::getenv(failedPlatform.startsWith("wayland") ? "WAYLAND_DISPLAY" : "DISPLAY");
     std::fprintf(stderr,
-                 "tickwell: cannot open the display%s%s; start it on a desktop, or under "
-                 "xvfb-run where there is none\n",
-                 named ? " " : "", named ? display : "");
+                 "tickwell: Qt's %s platform cannot open the display%s%s; start it on a desktop, "
+                 "or under xvfb-run where there is none\n",
+                 failedPlatform.isEmpty() ? "default" : failedPlatform.constData(),
+                 display && *display ? " " : "", display && *display ? display : "");
     std::_Exit(EXIT_FAILURE);
 }
 
@@ -28,7 +39,7 @@ void reportMissingDisplay(QtMsgType type, const QMessageLogContext &, const QStr
 int main(int argc, char *argv[])
 {
     app::prepareToolkit();
-    const QtMessageHandler defaultHandler = qInstallMessageHandler(reportMissingDisplay);
+    defaultHandler = qInstallMessageHandler(reportMissingDisplay);
     QApplication application(argc, argv);
     qInstallMessageHandler(defaultHandler);
     // On Wayland the window's app id; desktops find the menu entry, its name and icon by it.
