@@ -38,8 +38,9 @@ Form1::Form1(ui::Windows &windows)
         connect(timer, &ui::IntervalTimer::tick, &repaintPacer_,
                 &stopwatch::RepaintPacer::paintIfDue);
     connectCommands();
-    stopwatch::makeReadable({ui_->Label1, ui_->Label2, ui_->Label3}, QStringLiteral("First timer"));
-    stopwatch::makeReadable({ui_->Label6, ui_->Label7, ui_->Label8},
+    stopwatch::makeReadable({ui_->Label1, ui_->Label2, ui_->Label3}, {ui_->Label5, ui_->Label4},
+                            QStringLiteral("First timer"));
+    stopwatch::makeReadable({ui_->Label6, ui_->Label7, ui_->Label8}, {ui_->Label9, ui_->Label10},
                             QStringLiteral("Second timer"));
     Timer1.setInterval(oneSecond);
 }
