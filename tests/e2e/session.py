@@ -5,15 +5,18 @@
 # Every desktop has a sound server of its own, with one sink whose sound can be recorded.
 
 import array
+import contextlib
 import glob
 import io
 import json
 import os
+import pty
 import re
 import shutil
 import signal
 import subprocess
 import tempfile
+import threading
 import time
 
 from gi.repository import GLib
@@ -24,7 +27,7 @@ RATE = 8000  # samples a second of a recording, one channel
 
 def wait_for(what, condition, timeout=10.0):
     # Polls condition, delivering screen-reader events meanwhile, until it returns something
-    # true; fails naming what it waited for.
+    # true; fails naming what it waited for (what returns it, if it is a function).
     deadline = time.monotonic() + timeout
     while True:
         while GLib.MainContext.default().iteration(False):
@@ -36,7 +39,8 @@ def wait_for(what, condition, timeout=10.0):
         if result:
             return result
         if time.monotonic() > deadline:
-            raise AssertionError(f"timed out after {timeout} s waiting for {what}")
+            raise AssertionError(f"timed out after {timeout} s waiting for "
+                                 f"{what() if callable(what) else what}")
         time.sleep(0.02)
 
 
@@ -65,6 +69,38 @@ class Recording:  # the sound server's sink, from the moment its sound flows
     def close(self):
         self.parec.kill()
         self.parec.wait()
+
+
+class Orca:  # the screen reader, and everything it says
+
+    def __init__(self, env):
+        self.env, self.lines = dict(env, HOME=tempfile.mkdtemp()), []
+        tool("gsettings", "set", "org.gnome.desktop.interface", "toolkit-accessibility", "true",
+             env=self.env)
+        self.version = tool("orca", "--version").split()[-1]
+        # Orca writes its log a line at a time only to a terminal, and otherwise in blocks.
+        self.reader, self.writer = pty.openpty()
+        self.process = subprocess.Popen(["orca", f"--debug-file={os.ttyname(self.writer)}"],
+                                        env=self.env, stdout=subprocess.DEVNULL, stderr=self.writer)
+        threading.Thread(target=self.listen, daemon=True).start()
+        wait_for("the screen reader", lambda: "Screen reader on." in self.said())
+
+    def listen(self):  # until the terminal closes
+        with contextlib.suppress(OSError):
+            while chunk := os.read(self.reader, 65536):
+                self.lines.append(chunk)
+
+    def said(self):  # each utterance, its lines joined; not the echo of keys, which ends in a blank
+        log = b"".join(self.lines).decode(errors="replace")
+        found = re.findall(r"SPEECH OUTPUT: '(.*?)'( ?)[\[{]", log, re.S)
+        return [" ".join(utterance.split()) for utterance, echo in found if not echo]
+
+    def close(self):
+        self.process.kill()
+        self.process.wait()
+        for end in (self.writer, self.reader):
+            os.close(end)
+        shutil.rmtree(self.env["HOME"], ignore_errors=True)
 
 
 class Desktop:  # what both display servers share: the program's environment, the sound server
