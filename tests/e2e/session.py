@@ -77,7 +77,7 @@ class Orca:  # the screen reader, and everything it says
         self.env, self.lines = dict(env, HOME=tempfile.mkdtemp()), []
         tool("gsettings", "set", "org.gnome.desktop.interface", "toolkit-accessibility", "true",
              env=self.env)
-        self.version = tool("orca", "--version").split()[-1]
+        self.version = re.search(r"\d+\.\d+", tool("orca", "--version"))[0]
         # Orca writes its log a line at a time only to a terminal, and otherwise in blocks.
         self.reader, self.writer = pty.openpty()
         self.process = subprocess.Popen(["orca", f"--debug-file={os.ttyname(self.writer)}"],
@@ -92,8 +92,8 @@ class Orca:  # the screen reader, and everything it says
 
     def said(self):  # each utterance, its lines joined; not the echo of keys, which ends in a blank
         log = b"".join(self.lines).decode(errors="replace")
-        found = re.findall(r"SPEECH OUTPUT: '(.*?)'( ?)[\[{]", log, re.S)
-        return [" ".join(utterance.split()) for utterance, echo in found if not echo]
+        found = re.findall(r"SPEECH OUTPUT: '(.*?)'\s*[\[{]", log, re.S)
+        return [" ".join(utterance.split()) for utterance in found if not utterance.endswith(" ")]
 
     def close(self):
         self.process.kill()
