@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Start-up as the X server sees it: forks and execs a program, and times each top-level window
-// it maps from the fork, by the MapNotify events on the root window.
-//   mapwatch --subject name --runs n --maps m -- program [arguments…]
+// it maps from the fork, by the MapNotify events on the root window, and the first frame that
+// the first window shows painted: the first whose pixels hold the given colour, read back on each
+// damage the program does to it.
+//   mapwatch --subject name --runs n --maps m --colour RRGGBB -- program [arguments…]
 // Prints one JSON line: the milliseconds from fork to the first map and from each map to the
-// next, one figure per run. One unrecorded run first brings the files into the page cache.
+// next, and from fork to the first painted frame, one figure per run. One unrecorded run first
+// brings the files into the page cache.
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
 
 #include <cerrno>
 #include <chrono>
@@ -28,8 +33,12 @@ struct Options {
     std::string subject;
     int runs = 7;
     int maps = 1;
+    unsigned long colour = 0; // 0xRRGGBB, as a 24-bit TrueColor visual stores it
     char **command = nullptr;
 };
+
+constexpr const char *usage =
+    "usage: mapwatch --subject name --runs n --maps m --colour RRGGBB -- program [arguments…]";
 
 [[noreturn]] void fail(const char *what)
 {
@@ -47,16 +56,18 @@ Options parse(int argc, char **argv)
             break;
         }
         if (i + 1 >= argc)
-            fail("usage: mapwatch --subject name --runs n --maps m -- program [arguments…]");
+            fail(usage);
         if (argument == "--subject")
             options.subject = argv[++i];
         else if (argument == "--runs")
             options.runs = std::atoi(argv[++i]);
         else if (argument == "--maps")
             options.maps = std::atoi(argv[++i]);
+        else if (argument == "--colour")
+            options.colour = std::strtoul(argv[++i], nullptr, 16);
     }
     if (!options.command || options.runs < 1 || options.maps < 1)
-        fail("usage: mapwatch --subject name --runs n --maps m -- program [arguments…]");
+        fail(usage);
     return options;
 }
 
@@ -78,24 +89,68 @@ double millisecondsSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// The next top-level window mapped, in milliseconds since start; a window of the program's
-// own (menus, tool tips) bypasses the window manager and is not counted.
-double nextMap(Display *display, Clock::time_point start)
+// Whether the window's pixels hold the colour anywhere.
+bool shows(Display *display, Window window, unsigned long colour)
+{
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, window, &attributes) || attributes.map_state != IsViewable)
+        return false;
+    XImage *image = XGetImage(display, window, 0, 0, unsigned(attributes.width),
+                              unsigned(attributes.height), AllPlanes, ZPixmap);
+    if (!image)
+        return false;
+    bool found = false;
+    for (int y = 0; y < image->height && !found; ++y)
+        for (int x = 0; x < image->width && !found; ++x)
+            found = (XGetPixel(image, x, y) & 0xFFFFFF) == colour;
+    XDestroyImage(image);
+    return found;
+}
+
+struct Run {
+    std::vector<double> maps; // since the fork, of each top-level window
+    double painted = -1;      // since the fork, the first window's first frame in the colour
+};
+
+// Follows one start-up until the program has mapped its windows and painted its first one. A
+// window of the program's own (menus, tool tips) bypasses the window manager and is not counted.
+// The first window may paint before its damage is watched, so it is read once when watching starts.
+Run follow(Display *display, const Options &options, Clock::time_point start, int damageEvent)
 {
     const Window root = DefaultRootWindow(display);
     pollfd connection{ConnectionNumber(display), POLLIN, 0};
-    while (millisecondsSince(start) < patienceMilliseconds) {
+    Run run;
+    Window first = None;
+    Damage damage = None;
+    const auto lookAtFirst = [&] {
+        if (shows(display, first, options.colour)) {
+            run.painted = millisecondsSince(start);
+            XDamageDestroy(display, damage);
+        }
+    };
+    while (int(run.maps.size()) < options.maps || run.painted < 0) {
+        if (millisecondsSince(start) > patienceMilliseconds)
+            fail("no window was mapped and painted in time");
         while (XPending(display)) {
             XEvent event;
             XNextEvent(display, &event);
             if (event.type == MapNotify && event.xmap.event == root &&
-                !event.xmap.override_redirect)
-                return millisecondsSince(start);
+                !event.xmap.override_redirect) {
+                run.maps.push_back(millisecondsSince(start));
+                if (first != None)
+                    continue;
+                first = event.xmap.window;
+                damage = XDamageCreate(display, first, XDamageReportNonEmpty);
+                lookAtFirst();
+            } else if (event.type == damageEvent + XDamageNotify && run.painted < 0) {
+                XDamageSubtract(display, damage, None, None);
+                lookAtFirst();
+            }
         }
         if (poll(&connection, 1, 10) < 0 && errno != EINTR)
             fail("cannot wait for the X server");
     }
-    fail("no window was mapped in time");
+    return run;
 }
 
 void drain(Display *display)
@@ -107,34 +162,33 @@ void drain(Display *display)
     }
 }
 
-// One start-up: the time to the first map, then from each map to the next.
-std::vector<double> measure(Display *display, const Options &options)
+// One start-up: the time to the first map, then from each map to the next, and to the first paint.
+Run measure(Display *display, const Options &options, int damageEvent)
 {
     drain(display);
     const Clock::time_point start = Clock::now();
     const pid_t child = launch(options.command);
-    std::vector<double> steps;
-    double previous = 0;
-    for (int map = 0; map < options.maps; ++map) {
-        const double at = nextMap(display, start);
-        steps.push_back(at - previous);
-        previous = at;
-    }
+    Run run = follow(display, options, start, damageEvent);
+    for (std::size_t map = run.maps.size() - 1; map > 0; --map)
+        run.maps[map] -= run.maps[map - 1];
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
     usleep(pauseBetweenRunsMicroseconds);
-    return steps;
+    return run;
 }
 
-void printRecord(const Options &options, const std::vector<std::vector<double>> &runs)
+void printRecord(const Options &options, const std::vector<Run> &runs)
 {
     std::printf(R"({"kind":"startup","subject":"%s","steps_ms":[)", options.subject.c_str());
     for (int step = 0; step < options.maps; ++step) {
         std::printf("%s[", step ? "," : "");
         for (std::size_t run = 0; run < runs.size(); ++run)
-            std::printf("%s%.2f", run ? "," : "", runs[run][std::size_t(step)]);
+            std::printf("%s%.2f", run ? "," : "", runs[run].maps[std::size_t(step)]);
         std::printf("]");
     }
+    std::printf(R"(],"painted_ms":[)");
+    for (std::size_t run = 0; run < runs.size(); ++run)
+        std::printf("%s%.2f", run ? "," : "", runs[run].painted);
     std::printf("]}\n");
 }
 
@@ -146,11 +200,14 @@ int main(int argc, char **argv)
     Display *display = XOpenDisplay(nullptr);
     if (!display)
         fail("cannot open the display");
+    int damageEvent = 0, damageError = 0;
+    if (!XDamageQueryExtension(display, &damageEvent, &damageError))
+        fail("the X server has no DAMAGE extension");
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
-    measure(display, options);
-    std::vector<std::vector<double>> runs;
+    measure(display, options, damageEvent);
+    std::vector<Run> runs;
     for (int run = 0; run < options.runs; ++run)
-        runs.push_back(measure(display, options));
+        runs.push_back(measure(display, options, damageEvent));
     printRecord(options, runs);
     XCloseDisplay(display);
     return 0;

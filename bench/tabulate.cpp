@@ -95,29 +95,43 @@ Row ratioRow(const QString &measure, double tickwell, double baseline, const QSt
             verdict(baseline > 0 ? ratio <= budget : tickwell <= 0)};
 }
 
-// The start-up runs take turns between the programs, a record a run: a step's figures are the
-// runs' together.
-QJsonArray startSteps(const Records &records, const QString &subject, qsizetype step)
+// The start-up runs take turns between the programs, a record a run: a figure's runs are the
+// records' together. A step is a list of runs, or a list of steps (a map after another).
+QJsonArray startFigures(const Records &records, const QString &subject, const QString &field,
+                        qsizetype step = -1)
 {
     QJsonArray figures;
-    for (const QJsonObject &record : records)
-        if (kind("startup", subject)(record))
-            for (const QJsonValue &figure : record["steps_ms"].toArray()[step].toArray())
-                figures.append(figure);
+    for (const QJsonObject &record : records) {
+        if (!kind("startup", subject)(record))
+            continue;
+        const QJsonArray values = record[field].toArray();
+        for (const QJsonValue &figure : step < 0 ? values : values[step].toArray())
+            figures.append(figure);
+    }
     return figures;
+}
+
+std::optional<Row> startRatioRow(const Records &records, const QString &measure,
+                                 const QString &field, qsizetype step = -1)
+{
+    const QJsonArray tickwell = startFigures(records, "tickwell", field, step);
+    const QJsonArray baseline = startFigures(records, "baseline", field, step);
+    if (tickwell.isEmpty() || baseline.isEmpty())
+        return std::nullopt;
+    const Stats t = stats(tickwell);
+    const Stats b = stats(baseline);
+    return ratioRow(measure, t.median, b.median, describe(t, 1), describe(b, 1), 1.10);
 }
 
 QList<Row> startupRows(const Records &records)
 {
-    const QJsonArray tickwell = startSteps(records, "tickwell", 0);
-    const QJsonArray baseline = startSteps(records, "baseline", 0);
-    if (tickwell.isEmpty() || baseline.isEmpty())
-        return {};
-    const Stats first = stats(tickwell);
-    const Stats base = stats(baseline);
-    QList<Row> rows{ratioRow("start: fork → first window mapped, ms", first.median, base.median,
-                             describe(first, 1), describe(base, 1), 1.10)};
-    const QJsonArray handOver = startSteps(records, "tickwell", 1);
+    QList<Row> rows;
+    for (const auto &row :
+         {startRatioRow(records, "start: fork → first window mapped, ms", "steps_ms", 0),
+          startRatioRow(records, "start: fork → first painted frame, ms", "painted_ms")})
+        if (row)
+            rows.append(*row);
+    const QJsonArray handOver = startFigures(records, "tickwell", "steps_ms", 1);
     if (!handOver.isEmpty()) {
         const Stats second = stats(handOver);
         rows.append({"start: first map → second map, ms", describe(second, 1), "", "", "2000 ± 20",
@@ -145,7 +159,7 @@ QList<Row> memoryRows(const Records &records)
             .arg((*memory)["cycles"].toInt())
             .arg((*memory)["windows"].toArray().size());
     return {ratioRow("memory: peak RSS (VmHWM), every window opened and closed, MiB", peak, base,
-                     mebibytes(peak), mebibytes(base), 1.08),
+                     mebibytes(peak), mebibytes(base), 1.10),
             {soak, QString::number(growth, 'f', 0), "", "", "≤ 1024", verdict(growth <= 1024)}};
 }
 
@@ -159,7 +173,7 @@ const int intervals[] = {1000, 500, 100, 10};
 // At 10 ms the program paints at most once a display frame, the bare window on every tick.
 double cpuBudget(int interval)
 {
-    return interval == 10 ? 0.6 : 1.0;
+    return interval == 10 ? 0.5 : 1.0;
 }
 
 QList<Row> cpuRows(const Records &records, int interval)

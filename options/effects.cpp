@@ -109,8 +109,10 @@ void assign(const Assignment &assignment, ui::Windows &windows)
         return ui::setCaption(&form1, ui::caption(&windows.control<QLabel>(QStringLiteral("Form1"),
                                                                            value.toString())));
     case Target::FontFace:
-        ui::standInFor(value.toString());
-        return changeFont(windows, [&](QFont &f) { f.setFamilies({value.toString()}); });
+        return changeFont(windows, [&](QFont &f) {
+            f.setFamilies({value.toString()});
+            f.setFamilies({ui::standInFor(f)});
+        });
     case Target::Bold:
         return changeFont(windows, [&](QFont &f) { f.setBold(value.toBool()); });
     case Target::Italic:

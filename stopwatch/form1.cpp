@@ -3,6 +3,7 @@
 
 #include "language/switch.h"
 #include "stopwatch/counter.h"
+#include "stopwatch/fieldlayouts.h"
 #include "stopwatch/readablecounter.h"
 #include "ui/design.h"
 #include "ui/windows.h"
@@ -42,6 +43,8 @@ Form1::Form1(ui::Windows &windows)
                             QStringLiteral("First timer"));
     stopwatch::makeReadable({ui_->Label6, ui_->Label7, ui_->Label8}, {ui_->Label9, ui_->Label10},
                             QStringLiteral("Second timer"));
+    stopwatch::keepFieldLayouts(this, {ui_->Label1, ui_->Label2, ui_->Label3, ui_->Label6,
+                                       ui_->Label7, ui_->Label8});
     Timer1.setInterval(oneSecond);
 }
 

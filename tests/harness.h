@@ -265,6 +265,22 @@ class Program : public QObject {
         return same(image, QImage(QStringLiteral(ARTWORK "/") + artwork));
     }
 
+    static bool paintedAsLabel(QLabel &field)
+    {
+        QObject *layouts = field.window()->findChild<QObject *>("fieldLayouts");
+        const QString shown = field.text();
+        bool alike = layouts;
+        for (int count = 0; count <= 60 && alike; ++count) {
+            field.setText(QString::number(count));
+            const QImage kept = field.grab().toImage();
+            field.removeEventFilter(layouts);
+            alike = same(kept, field.grab().toImage());
+            field.installEventFilter(layouts);
+        }
+        field.setText(shown);
+        return alike;
+    }
+
     static QString widgetAspect(QWidget &widget, const QString &aspect)
     {
         const QFont font = widget.font();
@@ -304,6 +320,8 @@ class Program : public QObject {
                 widths[count > 9] << metrics.horizontalAdvance(QString::number(count));
             return widths[0].size() == 1 && widths[1].size() == 1 ? "even" : "uneven";
         }
+        if (aspect == u"painted") // every count of up to two digits, as QLabel paints it
+            return paintedAsLabel(*qobject_cast<QLabel *>(&widget)) ? "as a label" : "otherwise";
         if (aspect == u"picture") {
             const QPixmap picture = qobject_cast<QLabel *>(&widget)->pixmap();
             const QSize size = picture.deviceIndependentSize().toSize();

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace {
 
@@ -72,6 +73,16 @@ QMap<QString, QString> allTexts(ui::Windows &windows)
 
 QStringList bellTrace; // what the bell did, as bells.txt words it
 
+// A label designed in a missing face names the face that stands in for it.
+QString drawnFaces(QString check)
+{
+    static const QRegularExpression designed(QStringLiteral(":font=(.+?) \\d"));
+    const QRegularExpressionMatch face = designed.match(check);
+    return face.hasMatch() ? check.replace(face.capturedStart(1), face.capturedLength(1),
+                                           ui::standInFor(QFont(face.captured(1))))
+                           : check;
+}
+
 // Rows of "name | actions | checks", with quotes grouping words with blanks.
 void addRows(const char *table)
 {
@@ -131,7 +142,7 @@ class TestTickwell : public QObject {
                     "Mono,Comic Neue,Liberation Sans,Bebas Neue,Liberation Serif")
                 .split(u',')
             << desktop;
-        QVERIFY(QFontDatabase::hasFamily("D050000L") && !ui::drawsCounters("D050000L"));
+        QVERIFY(QFontDatabase::hasFamily("D050000L") && !ui::drawsCounters(QFont("D050000L")));
         Program program;
         program.act("handover");
         program.act("F4");
@@ -139,7 +150,7 @@ class TestTickwell : public QObject {
             program.act("Form3.Option" + QString::number(option));
             const QFont font = program.windows.control<QLabel>("Form1", "Label3").font();
             QCOMPARE(QFontInfo(font).family(), faces[option - 20]);
-            QVERIFY2(ui::drawsCounters(QFontInfo(font).family()), qPrintable(font.family()));
+            QVERIFY2(ui::drawsCounters(QFont(QFontInfo(font).family())), qPrintable(font.family()));
         }
     }
 
@@ -186,7 +197,7 @@ class TestTickwell : public QObject {
                 program.act(action);
         for (const QString &check : checks)
             QCOMPARE(check.section(u'=', 0, 0) + '=' + program.probe(check.section(u'=', 0, 0)),
-                     check);
+                     drawnFaces(check));
     }
 };
 

@@ -83,8 +83,8 @@ void applyFonts(QWidget *window)
         if (!size.isValid())
             continue;
         QFont font = widget->font();
-        standInFor(font.family());
         font.setPointSizeF(size.toDouble());
+        font.setFamilies({standInFor(font)});
         widget->setFont(font);
     }
 }

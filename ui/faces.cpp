@@ -6,7 +6,7 @@
 #include <QFontInfo>
 #include <QPainterPath>
 #include <QRawFont>
-#include <QSet>
+#include <QHash>
 
 #include <algorithm>
 
@@ -54,6 +54,14 @@ int holes(const QPainterPath &outline)
                              [&](qreal area) { return area * *largest < 0; }));
 }
 
+// Installed under this very name. QFontDatabase::hasFamily would first have fontconfig resolve a
+// missing name through its rules, several milliseconds a face before the splash can show, to an
+// answer that the stand-ins below choose for themselves.
+bool isInstalled(const QString &family)
+{
+    return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+}
+
 // The desktop's own face, by the name it is installed under rather than a generic one such as
 // "Sans Serif".
 QString desktopFace()
@@ -63,11 +71,11 @@ QString desktopFace()
 
 } // namespace
 
-bool drawsCounters(const QString &family)
+bool drawsCounters(const QFont &font)
 {
-    if (!QFontDatabase::hasFamily(family))
+    if (!isInstalled(font.family()))
         return false;
-    const QRawFont face = QRawFont::fromFont(QFont(family));
+    const QRawFont face = QRawFont::fromFont(font);
     for (const QChar character : counterCharacters)
         if (!face.supportsCharacter(character))
             return false;
@@ -82,30 +90,39 @@ bool drawsCounters(const QString &family)
 namespace {
 
 // The first candidate that draws counters, else the desktop's own face, else the one that
-// the package depends on.
-QString firstThatDrawsCounters(const QStringList &candidates)
+// the package depends on. Each is tried in the font that will draw, whose glyphs Qt then keeps.
+QString firstThatDrawsCounters(const QStringList &candidates, QFont font)
 {
+    const auto draws = [&font](const QString &family) {
+        font.setFamilies({family});
+        return drawsCounters(font);
+    };
     for (const QString &family : candidates)
-        if (drawsCounters(family))
+        if (draws(family))
             return family;
     const QString desktop = desktopFace();
-    return drawsCounters(desktop) ? desktop : QStringLiteral("DejaVu Sans");
+    return draws(desktop) ? desktop : QStringLiteral("DejaVu Sans");
 }
 
 } // namespace
 
-void standInFor(const QString &face)
+QString standInFor(const QFont &font)
 {
-    static QSet<QString> settled;
+    const QString face = font.family();
+    static QHash<QString, QString> settled;
     const QString name = face.toLower(); // as fontconfig and Qt match names
-    if (settled.contains(name) || QFontDatabase::hasFamily(face))
-        return;
-    settled.insert(name);
+    if (const auto known = settled.constFind(name); known != settled.cend())
+        return *known;
+    QString drawn = face;
     const auto row = std::find_if(standIns.cbegin(), standIns.cend(), [&](const auto &entry) {
         return entry.first.compare(face, Qt::CaseInsensitive) == 0;
     });
-    if (row != standIns.cend()) // else not a face of the designs
-        QFont::insertSubstitution(face, firstThatDrawsCounters(row->second));
+    if (row != standIns.cend() && !isInstalled(face)) { // else installed, or not of the designs
+        drawn = firstThatDrawsCounters(row->second, font);
+        QFont::insertSubstitution(face, drawn);
+    }
+    settled.insert(name, drawn);
+    return drawn;
 }
 
 } // namespace ui
