@@ -62,10 +62,12 @@ const Layout &FieldLayouts::layoutOf(const QLabel &field)
 // fractions of a pixel would round some faces' glyphs a pixel off.
 bool FieldLayouts::eventFilter(QObject *watched, QEvent *event)
 {
+    // Other events come while a field is being destroyed, when it is a QLabel no more.
+    if (event->type() != QEvent::Paint)
+        return false;
     auto *field = static_cast<QLabel *>(watched);
     const QFont &face = field->font();
-    if (event->type() != QEvent::Paint || field->text().isEmpty() || face.underline() ||
-        face.strikeOut() || face.overline())
+    if (field->text().isEmpty() || face.underline() || face.strikeOut() || face.overline())
         return false;
     QPainter painter(field);
     QStyleOption option;
