@@ -24,6 +24,16 @@ void centreOnScreen(QWidget *window)
     window->move(frame.topLeft());
 }
 
+// The compositor waits for a frame drawn after the activation only from a Wayland client. On X11,
+// under XWayland too, the frame that the window drew when it was exposed is on the screen
+// already, and drawing it again would send all its pixels to the X server a second time, the
+// splash's just as its first frame shows.
+bool compositorWaitsForFrame()
+{
+    static const bool wayland = QGuiApplication::platformName().startsWith(u"wayland");
+    return wayland;
+}
+
 } // namespace
 
 Windows::Windows()
@@ -159,7 +169,7 @@ bool Windows::eventFilter(QObject *watched, QEvent *event)
     // A Wayland compositor such as sway shows a new window only once the window has drawn a frame
     // after taking its first activation, and waits 200 ms for one otherwise; Qt 6.4 takes the
     // activation without drawing, so each window draws itself anew.
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate && compositorWaitsForFrame())
         static_cast<QWidget *>(watched)->update();
     // The program itself never closes a window, so a close comes from the window manager.
     if (event->type() != QEvent::Close)
