@@ -30,8 +30,7 @@ void centreOnScreen(QWidget *window)
 // splash's just as its first frame shows.
 bool compositorWaitsForFrame()
 {
-    static const bool wayland = QGuiApplication::platformName().startsWith(u"wayland");
-    return wayland;
+    return QGuiApplication::platformName().startsWith(u"wayland");
 }
 
 } // namespace
