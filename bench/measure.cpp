@@ -4,9 +4,12 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QJsonDocument>
 #include <QTimer>
+#include <QWidget>
+#include <QWindow>
 #include <cstdio>
 #include <unistd.h>
 
@@ -15,6 +18,7 @@ namespace bench {
 namespace {
 
 constexpr int settleMilliseconds = 500; // first paint and map are start-up, not ticking
+constexpr int patienceMilliseconds = 10000;
 
 QByteArray readProcFile(const QString &path)
 {
@@ -97,6 +101,29 @@ void printRecord(const QJsonObject &record)
 {
     std::printf("%s\n", QJsonDocument(record).toJson(QJsonDocument::Compact).constData());
     std::fflush(stdout);
+}
+
+void waitUntilExposed(const std::function<const QWidget *()> &find)
+{
+    const auto exposed = [&find] {
+        const QWidget *window = find();
+        return window && window->windowHandle() && window->windowHandle()->isExposed();
+    };
+    if (exposed())
+        return;
+    // A single-shot timer for the patience would outlive the loop by its whole length and
+    // show in the soak's figures; the poll keeps the deadline instead.
+    const QDeadlineTimer patience(patienceMilliseconds);
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (exposed())
+            loop.quit();
+        else if (patience.hasExpired())
+            qFatal("a window was not mapped in time");
+    });
+    poll.start(1);
+    loop.exec();
 }
 
 RunOptions parseRunOptions(const QStringList &arguments, const QString &subject)

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <functional>
 
+class QWidget;
+
 namespace bench {
 
 // User plus system CPU seconds that the kernel has charged to a process so far.
@@ -15,6 +17,10 @@ double cpuSeconds(qint64 pid);
 qint64 selfStatusKb(const char *field);
 
 void printRecord(const QJsonObject &record);
+
+// Runs the event loop until the window that find() returns exists and the X server has exposed
+// it; gives up after ten seconds.
+void waitUntilExposed(const std::function<const QWidget *()> &find);
 
 struct RunOptions {
     QString subject;

@@ -10,8 +10,6 @@
 #include "ui/windows.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QJsonArray>
 #include <QLabel>
 #include <QTimer>
@@ -20,7 +18,6 @@
 namespace {
 
 const QString form1 = QStringLiteral("Form1");
-constexpr int patienceMilliseconds = 10000;
 
 // The counter's fields read back as ticks; "h:60:0" is one tick after "h:59:59" and reads right.
 qint64 firstCounterTicks(ui::Windows &windows)
@@ -45,35 +42,10 @@ int run(ui::Windows &windows, const bench::RunOptions &options)
     return QApplication::exec();
 }
 
-bool exposed(ui::Windows &windows, const QString &name)
-{
-    const QWidget *window = windows.find(name);
-    return window && window->windowHandle() && window->windowHandle()->isExposed();
-}
-
-void waitUntilExposed(ui::Windows &windows, const QString &name)
-{
-    if (exposed(windows, name))
-        return;
-    // A single-shot timer for the patience would outlive the loop by its whole length and
-    // show in the soak's figures; the poll keeps the deadline instead.
-    const QDeadlineTimer patience(patienceMilliseconds);
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (exposed(windows, name))
-            loop.quit();
-        else if (patience.hasExpired())
-            qFatal("%s was not mapped in time", qPrintable(name));
-    });
-    poll.start(1);
-    loop.exec();
-}
-
 void openAndClose(ui::Windows &windows, const QString &name)
 {
     windows.show(name);
-    waitUntilExposed(windows, name);
+    bench::waitUntilExposed([&] { return windows.find(name); });
     windows.unload(name);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -81,7 +53,7 @@ void openAndClose(ui::Windows &windows, const QString &name)
 int memory(ui::Windows &windows, int cycles, const QStringList &names)
 {
     app::start(windows); // the splash, where there is one, hands over to the main window
-    waitUntilExposed(windows, form1);
+    bench::waitUntilExposed([&] { return windows.find(form1); });
     for (const QString &name : names)
         openAndClose(windows, name);
     const qint64 settled = bench::selfStatusKb("VmRSS");
