@@ -94,6 +94,10 @@ void keepFieldLayouts(QWidget *window, const QList<QLabel *> &fields)
     layouts->setObjectName(QStringLiteral("fieldLayouts"));
     for (QLabel *field : fields) {
         field->setAttribute(Qt::WA_OpaquePaintEvent);
+        // Each new count and each repaint asks for the field's contents rect, which by default
+        // asks the platform window for a safe area: none on a desktop, and the fields stand well
+        // inside the client area.
+        field->setAttribute(Qt::WA_ContentsMarginsRespectsSafeArea, false);
         field->installEventFilter(layouts);
     }
 }
