@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QStaticText>
-#include <QStyleOption>
 
 namespace stopwatch {
 
@@ -57,6 +56,15 @@ const Layout &FieldLayouts::layoutOf(const QLabel &field)
     return *kept;
 }
 
+// Qt fills a filling widget's background with a painter of its own before the widget paints.
+// The fields say that they cover themselves, so that one painter a repaint does both, and fill
+// as Qt would: their palette's brush for their background role, a plain colour.
+void fillBackground(QPainter &painter, const QLabel &field)
+{
+    if (field.autoFillBackground())
+        painter.fillRect(field.rect(), field.palette().brush(field.backgroundRole()));
+}
+
 // As QLabel paints plain text: the style's pen for the label's role, and the text set across the
 // contents, where the layout aligns it as QPainter::drawText would; a place worked out here in
 // fractions of a pixel would round some faces' glyphs a pixel off.
@@ -66,13 +74,12 @@ bool FieldLayouts::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::Paint)
         return false;
     auto *field = static_cast<QLabel *>(watched);
+    QPainter painter(field);
+    fillBackground(painter, *field);
     const QFont &face = field->font();
     if (field->text().isEmpty() || face.underline() || face.strikeOut() || face.overline())
         return false;
-    QPainter painter(field);
-    QStyleOption option;
-    option.initFrom(field);
-    painter.setPen(QPen(option.palette.brush(field->foregroundRole()), painter.pen().widthF()));
+    painter.setPen(QPen(field->palette().brush(field->foregroundRole()), painter.pen().widthF()));
     const Layout &layout = layoutOf(*field);
     const QRect contents = field->contentsRect();
     painter.drawStaticText(QPointF(contents.left(), contents.top() + layout.top), layout.text);
@@ -85,8 +92,14 @@ void keepFieldLayouts(QWidget *window, const QList<QLabel *> &fields)
 {
     auto *layouts = new FieldLayouts(window);
     layouts->setObjectName(QStringLiteral("fieldLayouts"));
-    for (QLabel *field : fields)
+    for (QLabel *field : fields) {
+        field->setAttribute(Qt::WA_OpaquePaintEvent);
+        // Each new count and each repaint asks for the field's contents rect, which by default
+        // asks the platform window for a safe area: none on a desktop, and the fields stand well
+        // inside the client area.
+        field->setAttribute(Qt::WA_ContentsMarginsRespectsSafeArea, false);
         field->installEventFilter(layouts);
+    }
 }
 
 } // namespace stopwatch

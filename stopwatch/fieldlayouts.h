@@ -13,8 +13,9 @@ class QWidget;
 namespace stopwatch {
 
 // The fields, all in one face, paint as QLabel paints them, pixel for pixel, from kept layouts.
-// A face with a line through or under the text is painted by QLabel itself. The keeper is the
-// window's child "fieldLayouts".
+// A face with a line through or under the text is painted by QLabel itself. The keeper fills
+// each field's background too, which Qt then leaves to it (Qt::WA_OpaquePaintEvent). The keeper
+// is the window's child "fieldLayouts".
 void keepFieldLayouts(QWidget *window, const QList<QLabel *> &fields);
 
 } // namespace stopwatch

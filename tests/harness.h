@@ -274,7 +274,9 @@ class Program : public QObject {
             field.setText(QString::number(count));
             const QImage kept = field.grab().toImage();
             field.removeEventFilter(layouts);
+            field.setAttribute(Qt::WA_OpaquePaintEvent, false);
             alike = same(kept, field.grab().toImage());
+            field.setAttribute(Qt::WA_OpaquePaintEvent);
             field.installEventFilter(layouts);
         }
         field.setText(shown);
