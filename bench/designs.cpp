@@ -2,8 +2,9 @@
 // The toolkit's floor under the program's own windows: each window's design, set up by the code
 // that uic makes of its .ui on a bare Qt window, and none of the program's code: the same
 // widgets, menus and actions, in the faces that the program draws them in, and otherwise in Qt's
-// own defaults (no sizes, colours, pictures or frames of the program's). Shows them as the probe's memory run shows the real ones, the splash, then the main
-// window, then every other window opened and closed once, and prints the peak RSS.
+// own defaults (no sizes, colours, pictures or frames of the program's). Shows them as the
+// probe's memory run shows the real ones, the splash, then the main window, then every other
+// window opened and closed once, and prints the peak RSS.
 #include "measure.h"
 
 #include "ui_form1.h"
@@ -36,8 +37,8 @@ int main(int argc, char *argv[])
     // The stand-ins that the program draws the designs' faces in, where Debian lacks them.
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"));
-    shown<Ui_Form5>();
-    const auto main = shown<Ui_Form1, QMainWindow>();
+    shown<Ui_Form5>(); // each window but the main one closes as soon as it has been exposed
+    const auto mainWindow = shown<Ui_Form1, QMainWindow>();
     shown<Ui_Form2>();
     shown<Ui_Form3>();
     shown<Ui_Form4>();
